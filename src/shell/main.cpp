@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "shell/MainWindow.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
+    return RunVelmora(app);
+}
