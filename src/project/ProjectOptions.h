@@ -60,7 +60,7 @@ public:
     enum class Kind { Text, Flag, Choice };
 
     struct Info {
-        const char* name;     // the control's name, e.g. "AO_WhatCompiler"
+        const char* name;  // the control's name, e.g. "AO_WhatCompiler"
         Kind kind;
         const char* caption;  // the control's caption or label
         QStringList items;    // choice items, in index order

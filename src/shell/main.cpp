@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "shell/MainWindow.h"
+#include "shell/TForm1.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

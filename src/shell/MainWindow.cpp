@@ -1,5 +1,0 @@
-#include "shell/MainWindow.h"
-
-#include <QApplication>
-
-int RunVelmora(QApplication& app) { return app.exec(); }

@@ -1,3 +1,0 @@
-#pragma once
-class QApplication;
-int RunVelmora(QApplication& app);

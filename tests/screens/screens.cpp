@@ -1,0 +1,44 @@
+// Renders Velmora's windows offscreen into PNG files, for looking at the layout:
+//   velmora_screens <output-directory>
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include "platform/PosixSystem.h"
+#include "platform/ui/QtDialogs.h"
+#include "shell/TForm1.h"
+
+namespace {
+void Save(QWidget& w, const QString& dir, const char* name) {
+    QApplication::processEvents();
+    w.grab().save(dir + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png"));
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots");
+    QDir().mkpath(out);
+    QTemporaryDir exe;
+    QDir(exe.path()).mkpath(QStringLiteral("Lib"));
+    PosixSystem system(QString::fromLocal8Bit(VELMORA_SOURCE_DIR) + QStringLiteral("/data"));
+    QtDialogs dialogs;
+    TForm1 form(dialogs, system);
+    form.show();
+    Save(form, out, "main-units");
+    auto* side = form.findChild<QTabWidget*>(QStringLiteral("SideControl"));
+    for (int page = 1; page <= 5; ++page) {
+        side->setCurrentIndex(1);
+        form.ShowOptionsPage(page);
+        Save(form, out, QStringLiteral("main-options%1").arg(page).toLatin1().constData());
+    }
+    side->setCurrentIndex(2);
+    Save(form, out, "main-wizards");
+    side->setCurrentIndex(0);
+    form.ShowMessagePanel();
+    Save(form, out, "main-messages");
+    return 0;
+}

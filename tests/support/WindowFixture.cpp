@@ -1,0 +1,35 @@
+#include "support/WindowFixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QTest>
+
+WindowTest::WindowTest() : startDirectory(QDir::currentPath()) {
+    system = std::make_unique<PosixSystem>(exe.path());
+}
+
+WindowTest::~WindowTest() {
+    form.reset();
+    // Commands move the process's current directory; leave it as it was.
+    QDir::setCurrent(startDirectory);
+}
+
+TForm1& WindowTest::Start() {
+    form = std::make_unique<TForm1>(dialogs, *system);
+    form->show();
+    form->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    return *form;
+}
+
+bool WindowTest::CloseWith(MsgAnswer answer) {
+    dialogs.Box(answer, QStringLiteral("Save changes to project?"));
+    return form->close();
+}
+
+void WindowTest::Trigger(const char* actionName) {
+    QAction* a = Find<QAction>(actionName);
+    ASSERT_NE(a, nullptr) << actionName;
+    if (a->isEnabled())
+        a->trigger();
+}
