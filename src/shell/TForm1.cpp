@@ -25,6 +25,7 @@
 #include "platform/PosixSystem.h"
 #include "platform/ui/QtDialogs.h"
 #include "project/ui/OptionPanels.h"
+#include "shell/TForm3.h"
 #include "store/RecordFile.h"
 
 namespace {
@@ -130,6 +131,9 @@ TForm1::TForm1(Dialogs& dialogs, System& system, QWidget* parent)
     ConfigList.Load(system_.ExecutableDirectory() + QStringLiteral("Velmora.ini"));
     UpdateCaption();
     SideControlChange(kUnitsPage);
+
+    // The Settings dialog reads the store the main window has just loaded.
+    form3_ = new TForm3(ConfigList, this);
 }
 
 TForm1::~TForm1() = default;
@@ -209,7 +213,8 @@ void TForm1::BuildMenus() {
         ViewMessagesItemClick();
     });
     program1->addSeparator();
-    AddItem(program1, "Settings1", QStringLiteral("&Settings..."));
+    QAction* settings = AddItem(program1, "Settings1", QStringLiteral("&Settings..."));
+    connect(settings, &QAction::triggered, this, &TForm1::Settings1Click);
 
     QMenu* help1 = bar->addMenu(QStringLiteral("Help"));
     help1->setObjectName(QStringLiteral("Help1"));
@@ -475,6 +480,10 @@ void TForm1::Project1Click() {
 
 void TForm1::Exit1Click() {
     close();
+}
+
+void TForm1::Settings1Click() {
+    form3_->exec();
 }
 
 void TForm1::FormActivate() {}

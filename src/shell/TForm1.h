@@ -24,6 +24,7 @@ class QTabWidget;
 class QToolButton;
 class QButtonGroup;
 class QScrollArea;
+class TForm3;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -57,6 +58,10 @@ public:
     void FormActivate();
     bool FormCloseQuery();
     void FormClose();
+    void Settings1Click();
+
+    // The secondary windows, created after the main window and alive until it ends.
+    TForm3& Settings() { return *form3_; }
 
     TProjectOptions& Options() { return options_; }
     CheckList& LibDirBox() { return libDirBox_; }
@@ -109,6 +114,8 @@ private:
     QMenu* edit1_ = nullptr;
     QMenu* project1_ = nullptr;
     QAction* viewMessagesItem_ = nullptr;
+
+    TForm3* form3_ = nullptr;
 };
 
 class QApplication;
