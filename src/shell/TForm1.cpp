@@ -25,8 +25,12 @@
 #include "platform/PosixSystem.h"
 #include "platform/ui/QtDialogs.h"
 #include "project/ui/OptionPanels.h"
+#include "shell/HelpContents.h"
+#include "shell/TForm2.h"
 #include "shell/TForm3.h"
+#include "shell/TForm5.h"
 #include "store/RecordFile.h"
+#include "tools/ui/TForm4.h"
 
 namespace {
 
@@ -132,8 +136,24 @@ TForm1::TForm1(Dialogs& dialogs, System& system, QWidget* parent)
     UpdateCaption();
     SideControlChange(kUnitsPage);
 
-    // The Settings dialog reads the store the main window has just loaded.
+    // The secondary windows, in order; the Settings dialog reads the store the
+    // main window has just loaded.
+    form2_ = new TForm2(system_, this);
     form3_ = new TForm3(ConfigList, this);
+    form4_ = new TForm4(this);
+    form5_ = new TForm5(this);
+
+    On("About1", &TForm1::About1Click);
+    On("Contents1", &TForm1::Contents1Click);
+    On("BaseConverter1", &TForm1::BaseConverter1Click);
+    On("CompileResources1", &TForm1::CompileResources1Click);
+    On("Settings1", &TForm1::Settings1Click);
+}
+
+void TForm1::On(const char* name, void (TForm1::*handler)()) {
+    QAction* action = findChild<QAction*>(QString::fromLatin1(name));
+    Q_ASSERT(action != nullptr);
+    connect(action, &QAction::triggered, this, handler);
 }
 
 TForm1::~TForm1() = default;
@@ -213,8 +233,7 @@ void TForm1::BuildMenus() {
         ViewMessagesItemClick();
     });
     program1->addSeparator();
-    QAction* settings = AddItem(program1, "Settings1", QStringLiteral("&Settings..."));
-    connect(settings, &QAction::triggered, this, &TForm1::Settings1Click);
+    AddItem(program1, "Settings1", QStringLiteral("&Settings..."));
 
     QMenu* help1 = bar->addMenu(QStringLiteral("Help"));
     help1->setObjectName(QStringLiteral("Help1"));
@@ -484,6 +503,24 @@ void TForm1::Exit1Click() {
 
 void TForm1::Settings1Click() {
     form3_->exec();
+}
+
+void TForm1::About1Click() {
+    form2_->exec();
+}
+
+void TForm1::Contents1Click() {
+    ShowHelpContents(system_);
+}
+
+void TForm1::BaseConverter1Click() {
+    form4_->show();
+    form4_->raise();
+    form4_->activateWindow();
+}
+
+void TForm1::CompileResources1Click() {
+    form5_->exec();
 }
 
 void TForm1::FormActivate() {}

@@ -24,7 +24,10 @@ class QTabWidget;
 class QToolButton;
 class QButtonGroup;
 class QScrollArea;
+class TForm2;
 class TForm3;
+class TForm4;
+class TForm5;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -59,9 +62,16 @@ public:
     bool FormCloseQuery();
     void FormClose();
     void Settings1Click();
+    void About1Click();
+    void Contents1Click();
+    void BaseConverter1Click();
+    void CompileResources1Click();
 
     // The secondary windows, created after the main window and alive until it ends.
+    TForm2& About() { return *form2_; }
     TForm3& Settings() { return *form3_; }
+    TForm4& BaseConverter() { return *form4_; }
+    TForm5& ResourceShell() { return *form5_; }
 
     TProjectOptions& Options() { return options_; }
     CheckList& LibDirBox() { return libDirBox_; }
@@ -82,6 +92,8 @@ private:
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& shortcut = QKeySequence());
     bool IsUnitsPageActive() const;
+    // Connects the menu item `name` to a handler of this window.
+    void On(const char* name, void (TForm1::*handler)());
 
     Dialogs& dialogs_;
     System& system_;
@@ -115,7 +127,10 @@ private:
     QMenu* project1_ = nullptr;
     QAction* viewMessagesItem_ = nullptr;
 
+    TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;
+    TForm4* form4_ = nullptr;
+    TForm5* form5_ = nullptr;
 };
 
 class QApplication;

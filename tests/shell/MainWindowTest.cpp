@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "tools/ui/TForm4.h"
+
 #include "support/WindowFixture.h"
 
 namespace {
@@ -240,5 +242,45 @@ TEST_F(WindowTest, UnitCommandsAreEnabledOnlyOnTheUnitsPage) {
         }
         EXPECT_EQ(Find<QToolButton>("InsertButton")->isVisible(), page == 0);
     }
+    CloseWith(MsgAnswer::No);
+}
+
+namespace {
+// Records the documents the window asks the desktop to open.
+class RecordingSystem : public PosixSystem {
+public:
+    using PosixSystem::PosixSystem;
+    bool OpenDocument(const QString& document, const QString& workingDir) override {
+        opened << workingDir + QLatin1Char('|') + document;
+        return false;
+    }
+    QStringList opened;
+};
+}  // namespace
+
+TEST_F(WindowTest, F1OpensTheHelpPageOnEverySidePage) {
+    auto* recorder = new RecordingSystem(exe.path());
+    system.reset(recorder);
+    Start();
+    auto* side = Find<QTabWidget>("SideControl");
+    for (int page : {0, 1, 2}) {
+        side->setCurrentIndex(page);
+        QTest::keyClick(form.get(), Qt::Key_F1);
+    }
+    const QString expected = exe.path() + QStringLiteral("Help|contents.htm");
+    EXPECT_EQ(recorder->opened, QStringList({expected, expected, expected}));
+    CloseWith(MsgAnswer::No);
+}
+
+TEST_F(WindowTest, BaseConverterOpensBesideTheWindowWithoutBlockingIt) {
+    Start();
+    Trigger("BaseConverter1");
+    QWidget* converter = &form->BaseConverter();
+    EXPECT_TRUE(converter->isVisible());
+    EXPECT_FALSE(converter->isModal());
+    converter->close();
+    EXPECT_FALSE(converter->isVisible());
+    Trigger("BaseConverter1");
+    EXPECT_TRUE(converter->isVisible());
     CloseWith(MsgAnswer::No);
 }
