@@ -21,6 +21,8 @@ QString FileNamePart(const QString& path) { return path.mid(LastSeparator(path) 
 QString DirectoryPart(const QString& path) { return path.left(LastSeparator(path) + 1); }
 
 QString WithTrailingSeparator(const QString& dir) {
+    // No directory at all stays so; it must not turn into the root.
+    if (dir.isEmpty()) return dir;
     QString out = dir;
     while (out.size() > 1 && out.endsWith(QLatin1Char('/'))) out.chop(1);
     if (!out.endsWith(QLatin1Char('/'))) out += QLatin1Char('/');

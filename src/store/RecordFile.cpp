@@ -67,20 +67,19 @@ void WriteRecordStrings(RecordWriter& f, const QStringList& texts) {
 }
 
 namespace {
-// A count of elements that are each at least `minSize` bytes long cannot
-// exceed what is left of the file.
-bool PlausibleCount(RecordReader& f, qint32 count, qsizetype minSize) {
-    if (!f.ok() || count < 0 || count > f.Remaining() / minSize) {
-        f.Fail();
-        return false;
-    }
-    return true;
+// A negative count is damage. A count larger than the file can hold is not
+// checked up front: the loops stop at the first string that does not fit, each
+// string taking at least five bytes, so the file bounds them and the strings
+// complete before the damage are kept.
+bool ValidCount(RecordReader& f, qint32 count) {
+    if (f.ok() && count < 0) f.Fail();
+    return f.ok();
 }
 }  // namespace
 
 void ReadRecordStrings(RecordReader& f, QStringList& texts) {
     const qint32 count = ReadRecordInteger(f);
-    if (!PlausibleCount(f, count, 5)) return;
+    if (!ValidCount(f, count)) return;
     for (qint32 i = 0; i < count; ++i) {
         QString t = ReadRecordString(f);
         if (!f.ok()) return;
@@ -96,7 +95,7 @@ void WriteCheckedNames(RecordWriter& f, const CheckList& list) {
 
 void ReadCheckedNames(RecordReader& f, CheckList& list, const QString& suffix, Dialogs& dialogs) {
     const qint32 count = ReadRecordInteger(f);
-    if (!PlausibleCount(f, count, 5)) return;
+    if (!ValidCount(f, count)) return;
     for (qint32 n = 0; n < count; ++n) {
         const QString name = ReadRecordString(f);
         if (!f.ok()) return;
