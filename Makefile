@@ -1,8 +1,9 @@
 # Thin wrapper around CMake + Ninja. `make` builds the portable folder build/Velmora/,
-# `make run` starts it, `make test` builds the sanitized tests and runs them all.
+# `make run` starts it, `make test` builds the sanitized tests and runs them all,
+# `make wizards` regenerates data/Wizards from data/wizard-sources.
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps run test bench format clean
+.PHONY: all deps run test bench wizards format clean
 
 all: deps
 	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_TESTS=OFF
@@ -23,6 +24,12 @@ bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
 	build/bench/bench/velmora_bench
+
+# Regenerates the sample wizard files from their sources with Velmora's own writer.
+wizards: deps
+	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_TESTS=OFF
+	cmake --build build -j $(JOBS) --target wizardgen
+	build/wizardgen data/wizard-sources data/Wizards
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -26,6 +26,8 @@ QString DirectoryPart(const QString& path) {
 }
 
 QString WithTrailingSeparator(const QString& dir) {
+    // No directory at all stays so; it must not turn into the root.
+    if (dir.isEmpty()) return dir;
     QString out = dir;
     while (out.size() > 1 && out.endsWith(QLatin1Char('/'))) out.chop(1);
     if (!out.endsWith(QLatin1Char('/')))

@@ -9,7 +9,7 @@ namespace Paths {
 QString FileNamePart(const QString& path);
 // Everything up to and including the last '/', '\' or ':'; empty when there is none.
 QString DirectoryPart(const QString& path);
-// The directory with exactly one trailing '/'.
+// The directory with exactly one trailing '/'; the empty text stays empty.
 QString WithTrailingSeparator(const QString& dir);
 // `path` written relative to `directory` (which ends in '/'); directory names
 // compare with letter case, as the file system does.

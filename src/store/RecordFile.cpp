@@ -26,8 +26,7 @@ void WriteRecordInteger(RecordWriter& f, qint32 value) {
 
 qint32 ReadRecordInteger(RecordReader& f) {
     QByteArray bytes;
-    if (!f.Take(4, bytes))
-        return 0;
+    if (!f.Take(4, bytes)) return 0;
     return qFromLittleEndian<qint32>(bytes.constData());
 }
 
@@ -37,8 +36,7 @@ void WriteRecordByte(RecordWriter& f, quint8 value) {
 
 quint8 ReadRecordByte(RecordReader& f) {
     QByteArray bytes;
-    if (!f.Take(1, bytes))
-        return 0;
+    if (!f.Take(1, bytes)) return 0;
     return static_cast<quint8>(bytes[0]);
 }
 
@@ -57,11 +55,9 @@ QString ReadRecordString(RecordReader& f) {
         return QString();
     }
     QByteArray bytes;
-    if (!f.Take(length, bytes))
-        return QString();
+    if (!f.Take(length, bytes)) return QString();
     const qsizetype zero = bytes.indexOf('\0');
-    if (zero >= 0)
-        bytes.truncate(zero);
+    if (zero >= 0) bytes.truncate(zero);
     return Ansi::ToString(bytes);
 }
 
@@ -71,25 +67,22 @@ void WriteRecordStrings(RecordWriter& f, const QStringList& texts) {
 }
 
 namespace {
-// A count of elements that are each at least `minSize` bytes long cannot
-// exceed what is left of the file.
-bool PlausibleCount(RecordReader& f, qint32 count, qsizetype minSize) {
-    if (!f.ok() || count < 0 || count > f.Remaining() / minSize) {
-        f.Fail();
-        return false;
-    }
-    return true;
+// A negative count is damage. A count larger than the file can hold is not
+// checked up front: the loops stop at the first string that does not fit, each
+// string taking at least five bytes, so the file bounds them and the strings
+// complete before the damage are kept.
+bool ValidCount(RecordReader& f, qint32 count) {
+    if (f.ok() && count < 0) f.Fail();
+    return f.ok();
 }
 }  // namespace
 
 void ReadRecordStrings(RecordReader& f, QStringList& texts) {
     const qint32 count = ReadRecordInteger(f);
-    if (!PlausibleCount(f, count, 5))
-        return;
+    if (!ValidCount(f, count)) return;
     for (qint32 i = 0; i < count; ++i) {
         QString t = ReadRecordString(f);
-        if (!f.ok())
-            return;
+        if (!f.ok()) return;
         texts << t;
     }
 }
@@ -102,12 +95,10 @@ void WriteCheckedNames(RecordWriter& f, const CheckList& list) {
 
 void ReadCheckedNames(RecordReader& f, CheckList& list, const QString& suffix, Dialogs& dialogs) {
     const qint32 count = ReadRecordInteger(f);
-    if (!PlausibleCount(f, count, 5))
-        return;
+    if (!ValidCount(f, count)) return;
     for (qint32 n = 0; n < count; ++n) {
         const QString name = ReadRecordString(f);
-        if (!f.ok())
-            return;
+        if (!f.ok()) return;
         bool matched = false;
         for (int i = 0; i < list.Count(); ++i) {
             if (Ansi::LowerCase(list.At(i).text) == name) {
@@ -115,8 +106,7 @@ void ReadCheckedNames(RecordReader& f, CheckList& list, const QString& suffix, D
                 matched = true;
             }
         }
-        if (!matched)
-            dialogs.MessageBox(name + suffix, QStringLiteral("Error"), MsgButtons::OkCancel);
+        if (!matched) dialogs.MessageBox(name + suffix, QStringLiteral("Error"), MsgButtons::OkCancel);
     }
 }
 
@@ -127,16 +117,14 @@ QString StripExtension(const QString& text) {
 
 bool ReadWholeFile(const QString& path, QByteArray& out) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
+    if (!file.open(QIODevice::ReadOnly)) return false;
     out = file.readAll();
     return file.error() == QFileDevice::NoError;
 }
 
 bool WriteFileSafely(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    if (!file.open(QIODevice::WriteOnly)) return false;
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
