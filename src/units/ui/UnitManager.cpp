@@ -22,13 +22,13 @@ constexpr int kButtonSpacing = 24;
 }  // namespace
 
 UnitManager::UnitManager(QWidget* workArea, QWidget* unitsPage, QLabel* statusPanel,
-                         QWidget* dialogParent, Dialogs& dialogs, System& system, QObject* parent)
+                         QWidget* dialogParent, Dialogs& dialogs, System& /*system*/,
+                         QObject* parent)
     : QObject(parent),
       workArea_(workArea),
       unitsPage_(unitsPage),
       statusPanel_(statusPanel),
       dialogs_(dialogs),
-      system_(system),
       buttonGroup_(new QButtonGroup(this)),
       findDialog_(new FindDialog(dialogParent)),
       replaceDialog_(new ReplaceDialog(dialogParent)) {

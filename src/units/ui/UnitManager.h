@@ -27,7 +27,8 @@ public:
     // `workArea` has a QGridLayout whose cell (0, 0) the shown editor fills;
     // the selector buttons are children of `unitsPage`, which grows to hold
     // them; `statusPanel` shows the caret position; the Find and Replace
-    // dialogs are parented to `dialogParent` (the main window).
+    // dialogs are parented to `dialogParent` (the main window). The units
+    // reach the system only through ReadProjectRecord, which gets it there.
     UnitManager(QWidget* workArea, QWidget* unitsPage, QLabel* statusPanel, QWidget* dialogParent,
                 Dialogs& dialogs, System& system, QObject* parent = nullptr);
     ~UnitManager() override;
@@ -99,7 +100,6 @@ private:
     QWidget* unitsPage_;
     QLabel* statusPanel_;
     Dialogs& dialogs_;
-    System& system_;
     QButtonGroup* buttonGroup_;
     // Guarded: the dialogs die with their parent window, which may go first.
     QPointer<FindDialog> findDialog_;
