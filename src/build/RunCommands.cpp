@@ -8,8 +8,7 @@
 namespace {
 
 QString PickPiece(qint32 index, std::initializer_list<const char*> pieces) {
-    if (index < 0 || index >= static_cast<qint32>(pieces.size()))
-        return QString();
+    if (index < 0 || index >= static_cast<qint32>(pieces.size())) return QString();
     return QString::fromLatin1(pieces.begin()[index]);
 }
 
@@ -30,11 +29,9 @@ std::optional<QString> DebugCommandLine(const TConfigDataList& configList,
                                         const QString& shortProjectFileName,
                                         const TProjectOptions& options) {
     const TConfigData* directory = configList.Find(kTasmExecDirectoryKey);
-    if (directory == nullptr)
-        return std::nullopt;
+    if (directory == nullptr) return std::nullopt;
     const TConfigData* debugger = configList.Find(kSelectedDebuggerKey);
-    if (debugger == nullptr)
-        return std::nullopt;
+    if (debugger == nullptr) return std::nullopt;
 
     const qsizetype zero = directory->Data.indexOf('\0');
     const QString toolsDir =

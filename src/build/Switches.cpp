@@ -13,8 +13,7 @@ using O = TProjectOptions;
 // The piece for a radio group's index, or nothing when the index has none.
 QString Pick(const O& options, O::Option option, std::initializer_list<const char*> pieces) {
     const qint32 index = options.Choice(option);
-    if (index < 0 || index >= static_cast<qint32>(pieces.size()))
-        return QString();
+    if (index < 0 || index >= static_cast<qint32>(pieces.size())) return QString();
     return QString::fromLatin1(pieces.begin()[index]);
 }
 
@@ -34,8 +33,7 @@ QString TrimBlanksAndControls(const QString& text) {
 
 QString ToolsDirectoryWithSeparator(const QString& toolsDir) {
     QString dir = TrimBlanksAndControls(toolsDir);
-    if (!dir.endsWith(QLatin1Char('/')))
-        dir += QLatin1Char('/');
+    if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
     return dir;
 }
 
@@ -65,8 +63,7 @@ QString AssemblerSwitches(const TProjectOptions& o) {
     QString s;
     s += If(o.Flag(O::AO_CSOverChk), "/p ");
     s += If(o.Flag(O::AO_CrossRef), "/c ");
-    if (o.Flag(O::AO_Listing))
-        s += QString::fromLatin1(o.Flag(O::AO_ExpListing) ? "/la " : "/l ");
+    if (o.Flag(O::AO_Listing)) s += QString::fromLatin1(o.Flag(O::AO_ExpListing) ? "/la " : "/l ");
     s += Pick(o, O::AO_FloatingPoint, {"/r ", "/e "});
     s += Pick(o, O::AO_SegmentOrder, {"/a ", "/s "});
     s += Pick(o, O::AO_WarningLevel, {"/w0 ", "/w1 ", "/w2 "});
@@ -116,8 +113,7 @@ QString LinkerSwitches(const TProjectOptions& o) {
                                                            {O::LO32_StackCom, "-Sc:"}};
         for (const auto& [option, prefix] : sizes) {
             const QString text = o.Text(option);
-            if (!text.isEmpty())
-                s += QString::fromLatin1(prefix) + text + QLatin1Char(' ');
+            if (!text.isEmpty()) s += QString::fromLatin1(prefix) + text + QLatin1Char(' ');
         }
         return s;
     }
@@ -158,15 +154,12 @@ LinkerResponses BuildLinkerResponses(const LinkerInputs& in, const System& syste
         objects << StripExtension(shortForm(Paths::FileNamePart(unit))) + obj;
     }
     for (const QString& entry : in.libDirChecked) {
-        if (LowerExtension(entry) == obj)
-            objects << libDir + entry;
+        if (LowerExtension(entry) == obj) objects << libDir + entry;
     }
     for (const QString& entry : in.curProjectChecked) {
-        if (LowerExtension(entry) == obj)
-            objects << shortForm(entry);
+        if (LowerExtension(entry) == obj) objects << shortForm(entry);
     }
-    if (!objects.isEmpty())
-        objects[0] = switches + objects[0];
+    if (!objects.isEmpty()) objects[0] = switches + objects[0];
 
     const QString executable = o.Text(O::Project_Executable);
     const QString executableLine =
@@ -188,16 +181,13 @@ LinkerResponses BuildLinkerResponses(const LinkerInputs& in, const System& syste
 
     QStringList libraries;
     for (const QString& entry : in.libDirChecked) {
-        if (LowerExtension(entry) == lib)
-            libraries << libDir + entry;
+        if (LowerExtension(entry) == lib) libraries << libDir + entry;
     }
     for (const QString& entry : in.curProjectChecked) {
-        if (LowerExtension(entry) == lib)
-            libraries << entry;
+        if (LowerExtension(entry) == lib) libraries << entry;
     }
     out.flags.LibResponseWritten = !libraries.isEmpty();
-    if (out.flags.LibResponseWritten)
-        add("Tlib.rsp", ContinuedLines(libraries));
+    if (out.flags.LibResponseWritten) add("Tlib.rsp", ContinuedLines(libraries));
 
     const QString definition = o.Text(O::Project_Definition);
     out.flags.DefResponseWritten = !definition.isEmpty();
@@ -209,15 +199,13 @@ LinkerResponses BuildLinkerResponses(const LinkerInputs& in, const System& syste
     QStringList resources;
     for (const QString& entry : in.resourceChecked) resources << projectDir + entry;
     out.flags.ResResponseWritten = !resources.isEmpty();
-    if (out.flags.ResResponseWritten)
-        add("Tres.rsp", ContinuedLines(resources));
+    if (out.flags.ResResponseWritten) add("Tres.rsp", ContinuedLines(resources));
     return out;
 }
 
 bool WriteLinkerResponses(const LinkerResponses& responses) {
     for (const ResponseFile& file : responses.files) {
-        if (!WriteResponseFile(file.path, file.text))
-            return false;
+        if (!WriteResponseFile(file.path, file.text)) return false;
     }
     return true;
 }
@@ -244,8 +232,7 @@ QString ShortExecutableDirectory(const System& system) {
 }
 
 QString ShortFormIn(const System& system, const QString& currentDirectory, const QString& name) {
-    if (name.isEmpty())
-        return QString();
+    if (name.isEmpty()) return QString();
     if (name.startsWith(QLatin1Char('/')) || currentDirectory.isEmpty()) {
         return system.ShortPath(name);
     }

@@ -12,8 +12,7 @@ ToolRunner::ToolRunner(QObject* parent) : QObject(parent) {
 }
 
 ToolRunner::~ToolRunner() {
-    if (!process_)
-        return;
+    if (!process_) return;
     process_->disconnect(this);
     if (process_->state() != QProcess::NotRunning) {
         // A killed process ends at once; waiting here only reaps it, so the
@@ -23,35 +22,28 @@ ToolRunner::~ToolRunner() {
     }
 }
 
-qint64 ToolRunner::ProcessId() const {
-    return process_ ? process_->processId() : 0;
-}
+qint64 ToolRunner::ProcessId() const { return process_ ? process_->processId() : 0; }
 
 void ToolRunner::Start(const QString& commandLine, const QString& outputFile) {
-    if (running_)
-        return;
+    if (running_) return;
     cancelled_ = false;
     outcome_ = RunOutcome::NotStarted;
 
     // The output file is emptied even when the tool then fails to start, so it
     // never shows an older tool's output.
     QFile output(outputFile);
-    if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return Fail();
+    if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate)) return Fail();
     output.close();
 
     QStringList words = SplitCommandLine(commandLine);
-    if (words.isEmpty())
-        return Fail();
+    if (words.isEmpty()) return Fail();
     QString program = words.takeFirst();
     if (!program.contains(QLatin1Char('/'))) {
         program = QStandardPaths::findExecutable(program);
-        if (program.isEmpty())
-            return Fail();
+        if (program.isEmpty()) return Fail();
     }
 
-    if (process_)
-        process_->disconnect(this);
+    if (process_) process_->disconnect(this);
     process_ = std::make_unique<QProcess>();
     process_->setProgram(program);
     process_->setArguments(words);
@@ -59,12 +51,10 @@ void ToolRunner::Start(const QString& commandLine, const QString& outputFile) {
     process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_->setStandardOutputFile(outputFile, QIODevice::Truncate);
     connect(process_.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart && running_)
-            Fail();
+        if (error == QProcess::FailedToStart && running_) Fail();
     });
     connect(process_.get(), &QProcess::finished, this, [this] {
-        if (!running_)
-            return;
+        if (!running_) return;
         running_ = false;
         killTimer_.stop();
         outcome_ = cancelled_ ? RunOutcome::Cancelled : RunOutcome::Finished;
@@ -75,10 +65,8 @@ void ToolRunner::Start(const QString& commandLine, const QString& outputFile) {
 }
 
 void ToolRunner::Cancel() {
-    if (!running_ || !process_ || process_->state() == QProcess::NotRunning)
-        return;
-    if (cancelled_)
-        return;
+    if (!running_ || !process_ || process_->state() == QProcess::NotRunning) return;
+    if (cancelled_) return;
     cancelled_ = true;
     process_->terminate();
     killTimer_.start(killGraceMs_);
@@ -92,6 +80,5 @@ void ToolRunner::Fail() {
 }
 
 void ToolRunner::KillNow() {
-    if (running_ && process_)
-        process_->kill();
+    if (running_ && process_) process_->kill();
 }

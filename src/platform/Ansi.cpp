@@ -16,18 +16,15 @@ constexpr std::array<char16_t, 32> kHighTable = {
 }  // namespace
 
 QChar ByteToChar(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F)
-        return QChar(kHighTable[byte - 0x80]);
+    if (byte >= 0x80 && byte <= 0x9F) return QChar(kHighTable[byte - 0x80]);
     return QChar(static_cast<char16_t>(byte));
 }
 
 unsigned char CharToByte(QChar c) {
     const char16_t u = c.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
-        return static_cast<unsigned char>(u);
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<unsigned char>(u);
     for (std::size_t i = 0; i < kHighTable.size(); ++i) {
-        if (kHighTable[i] == u)
-            return static_cast<unsigned char>(0x80 + i);
+        if (kHighTable[i] == u) return static_cast<unsigned char>(0x80 + i);
     }
     return '?';
 }
@@ -50,14 +47,10 @@ QByteArray FromString(const QString& text) {
 }
 
 unsigned char LowerByte(unsigned char b) {
-    if (b >= 'A' && b <= 'Z')
-        return b + 0x20;
-    if (b == 0x8A || b == 0x8C || b == 0x8E)
-        return b + 0x10;  // Š Œ Ž
-    if (b == 0x9F)
-        return 0xFF;  // Ÿ
-    if (b >= 0xC0 && b <= 0xDE && b != 0xD7)
-        return b + 0x20;  // À..Þ, not ×
+    if (b >= 'A' && b <= 'Z') return b + 0x20;
+    if (b == 0x8A || b == 0x8C || b == 0x8E) return b + 0x10;  // Š Œ Ž
+    if (b == 0x9F) return 0xFF;                                // Ÿ
+    if (b >= 0xC0 && b <= 0xDE && b != 0xD7) return b + 0x20;  // À..Þ, not ×
     return b;
 }
 
@@ -74,8 +67,7 @@ QString LowerCase(const QString& text) {
     for (qsizetype i = 0; i < out.size(); ++i) {
         const unsigned char b = CharToByte(out[i]);
         // Characters outside the code page are left as they are.
-        if (b == '?' && out[i] != QLatin1Char('?'))
-            continue;
+        if (b == '?' && out[i] != QLatin1Char('?')) continue;
         out[i] = ByteToChar(LowerByte(b));
     }
     return out;

@@ -9,36 +9,29 @@ namespace {
 qsizetype LastSeparator(const QString& path) {
     for (qsizetype i = path.size() - 1; i >= 0; --i) {
         const QChar c = path[i];
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':'))
-            return i;
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':')) return i;
     }
     return -1;
 }
 
 }  // namespace
 
-QString FileNamePart(const QString& path) {
-    return path.mid(LastSeparator(path) + 1);
-}
+QString FileNamePart(const QString& path) { return path.mid(LastSeparator(path) + 1); }
 
-QString DirectoryPart(const QString& path) {
-    return path.left(LastSeparator(path) + 1);
-}
+QString DirectoryPart(const QString& path) { return path.left(LastSeparator(path) + 1); }
 
 QString WithTrailingSeparator(const QString& dir) {
     // No directory at all stays so; it must not turn into the root.
     if (dir.isEmpty()) return dir;
     QString out = dir;
     while (out.size() > 1 && out.endsWith(QLatin1Char('/'))) out.chop(1);
-    if (!out.endsWith(QLatin1Char('/')))
-        out += QLatin1Char('/');
+    if (!out.endsWith(QLatin1Char('/'))) out += QLatin1Char('/');
     return out;
 }
 
 QString RelativePath(const QString& path, const QString& directory) {
     // Both must be absolute to share a root; otherwise keep the path as it is.
-    if (!path.startsWith(QLatin1Char('/')) || !directory.startsWith(QLatin1Char('/')))
-        return path;
+    if (!path.startsWith(QLatin1Char('/')) || !directory.startsWith(QLatin1Char('/'))) return path;
     QStringList from = DirectoryPart(directory).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QStringList to = DirectoryPart(path).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     qsizetype common = 0;

@@ -14,18 +14,13 @@ PosixSystem::PosixSystem(QString executableDirectory)
     : executableDirectory_(std::move(executableDirectory)) {}
 
 QString PosixSystem::ExecutableDirectory() const {
-    if (!executableDirectory_.isEmpty())
-        return Paths::WithTrailingSeparator(executableDirectory_);
+    if (!executableDirectory_.isEmpty()) return Paths::WithTrailingSeparator(executableDirectory_);
     return Paths::WithTrailingSeparator(QCoreApplication::applicationDirPath());
 }
 
-QString PosixSystem::CurrentDirectory() const {
-    return QDir::currentPath();
-}
+QString PosixSystem::CurrentDirectory() const { return QDir::currentPath(); }
 
-bool PosixSystem::SetCurrentDirectory(const QString& dir) {
-    return QDir::setCurrent(dir);
-}
+bool PosixSystem::SetCurrentDirectory(const QString& dir) { return QDir::setCurrent(dir); }
 
 QStringList PosixSystem::FindFiles(const QString& mask) const {
     const QString dir = Paths::DirectoryPart(mask);
@@ -44,23 +39,20 @@ QStringList PosixSystem::FindFiles(const QString& mask) const {
 }
 
 QString PosixSystem::ShortPath(const QString& path) const {
-    if (path.isEmpty() || !QFileInfo::exists(path))
-        return QString();
+    if (path.isEmpty() || !QFileInfo::exists(path)) return QString();
     return path;
 }
 
 bool PosixSystem::StartDetached(const QString& commandLine) {
     QStringList words = SplitCommandLine(commandLine);
-    if (words.isEmpty())
-        return false;
+    if (words.isEmpty()) return false;
     const QString program = words.takeFirst();
     return QProcess::startDetached(program, words);
 }
 
 bool PosixSystem::OpenDocument(const QString& document, const QString& workingDir) {
     const QString path = QDir(workingDir).absoluteFilePath(document);
-    if (!QFileInfo::exists(path))
-        return false;
+    if (!QFileInfo::exists(path)) return false;
     // xdg-open is what QDesktopServices uses on Linux; calling it directly keeps
     // Qt GUI out of the core library.
     return QProcess::startDetached(QStringLiteral("xdg-open"),
@@ -94,8 +86,7 @@ QStringList SplitCommandLine(const QString& commandLine) {
             inQuotes = !inQuotes;
             haveWord = true;
         } else if ((c == QLatin1Char(' ') || c == QLatin1Char('\t')) && !inQuotes) {
-            if (haveWord)
-                words << word;
+            if (haveWord) words << word;
             word.clear();
             haveWord = false;
         } else {
@@ -103,7 +94,6 @@ QStringList SplitCommandLine(const QString& commandLine) {
             haveWord = true;
         }
     }
-    if (haveWord)
-        words << word;
+    if (haveWord) words << word;
     return words;
 }

@@ -30,22 +30,19 @@ bool ReadProjectOptions(RecordReader& f, TProjectOptions& options) {
         switch (TProjectOptions::Describe(o).kind) {
             case Kind::Text: {
                 const QString value = ReadRecordString(f);
-                if (!f.ok())
-                    return false;
+                if (!f.ok()) return false;
                 options.SetText(o, value);
                 break;
             }
             case Kind::Flag: {
                 const quint8 value = ReadRecordByte(f);
-                if (!f.ok())
-                    return false;
+                if (!f.ok()) return false;
                 options.SetFlag(o, value != 0);
                 break;
             }
             case Kind::Choice: {
                 const qint32 value = ReadRecordInteger(f);
-                if (!f.ok())
-                    return false;
+                if (!f.ok()) return false;
                 options.SetChoice(o, value);
                 break;
             }

@@ -81,31 +81,24 @@ TProjectOptions::TProjectOptions(QObject* parent) : QObject(parent) {
 }
 
 void TProjectOptions::SetText(Option option, const QString& value) {
-    if (texts_[option] == value)
-        return;
+    if (texts_[option] == value) return;
     texts_[option] = value;
     emit Changed(option);
 }
 
 void TProjectOptions::SetFlag(Option option, bool value) {
-    if (flags_[option] == value)
-        return;
+    if (flags_[option] == value) return;
     flags_[option] = value;
     emit Changed(option);
-    if (option == LO16_UseThisLinker)
-        SetFlag(LO32_UseThisLinker, !value);
-    if (option == LO32_UseThisLinker)
-        SetFlag(LO16_UseThisLinker, !value);
+    if (option == LO16_UseThisLinker) SetFlag(LO32_UseThisLinker, !value);
+    if (option == LO32_UseThisLinker) SetFlag(LO16_UseThisLinker, !value);
 }
 
 void TProjectOptions::SetChoice(Option option, qint32 value) {
     const qint32 last = static_cast<qint32>(Describe(option).items.size()) - 1;
-    if (value < -1)
-        value = -1;
-    if (value > last)
-        value = last;
-    if (choices_[option] == value)
-        return;
+    if (value < -1) value = -1;
+    if (value > last) value = last;
+    if (choices_[option] == value) return;
     choices_[option] = value;
     emit Changed(option);
 }

@@ -20,17 +20,22 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "build/ui/BuildDriver.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/PosixSystem.h"
 #include "platform/ui/QtDialogs.h"
 #include "project/ui/OptionPanels.h"
+#include "project/ui/ProjectManager.h"
 #include "shell/HelpContents.h"
 #include "shell/TForm2.h"
 #include "shell/TForm3.h"
 #include "shell/TForm5.h"
 #include "store/RecordFile.h"
 #include "tools/ui/TForm4.h"
+#include "units/ui/TUnit.h"
+#include "units/ui/UnitManager.h"
+#include "wizards/ui/WizardEditor.h"
 
 namespace {
 
@@ -99,7 +104,6 @@ TForm1::TForm1(Dialogs& dialogs, System& system, QWidget* parent)
     popup->setObjectName(QStringLiteral("PopupMenu1"));
     QAction* hide = popup->addAction(QStringLiteral("Hide Messages"));
     hide->setObjectName(QStringLiteral("HideMessages1"));
-    connect(hide, &QAction::triggered, this, &TForm1::HideMessages1Click);
     connect(messageList_, &QWidget::customContextMenuRequested, this,
             [this, popup](const QPoint& p) { popup->popup(messageList_->mapToGlobal(p)); });
 
@@ -127,33 +131,89 @@ TForm1::TForm1(Dialogs& dialogs, System& system, QWidget* parent)
     status->addWidget(statusPanel0_);
     status->addWidget(statusPanel1_);
     setStatusBar(status);
+    BuildWorkArea();
 
-    // Start-up, in order: lists, option page, wizards, the Lib list, the store,
-    // a fresh project and its first unit.
-    ProjectFileName.clear();
+    // Start-up, in order: the wizards, the Lib list, the store, a fresh
+    // project and its first unit.
     OptionPage = 1;
+    wizards_->LoadWizards();
+    project_->FillLibDirList();
     ConfigList.Load(system_.ExecutableDirectory() + QStringLiteral("Velmora.ini"));
+    project_->ResetProject();
+    units_->NewUnit();
     UpdateCaption();
     SideControlChange(kUnitsPage);
 
     // The secondary windows, in order; the Settings dialog reads the store the
-    // main window has just loaded.
+    // main window has just loaded, and builds read its directory.
     form2_ = new TForm2(system_, this);
     form3_ = new TForm3(ConfigList, this);
     form4_ = new TForm4(this);
     form5_ = new TForm5(this);
 
-    On("About1", &TForm1::About1Click);
-    On("Contents1", &TForm1::Contents1Click);
-    On("BaseConverter1", &TForm1::BaseConverter1Click);
-    On("CompileResources1", &TForm1::CompileResources1Click);
-    On("Settings1", &TForm1::Settings1Click);
+    BuildHooks hooks;
+    hooks.toolsDirectory = [this] { return form3_->ToolsDirectory(); };
+    hooks.showMessagePanel = [this] { ShowMessagePanel(); };
+    hooks.hideMessagePanel = [this] { HideMessagePanel(); };
+    hooks.unitsPageActive = [this] { return IsUnitsPageActive(); };
+    build_ = new BuildDriver(*units_, *project_, ConfigList, messageList_, dialogs_, system_, this,
+                             std::move(hooks), this);
+    WireCommands();
 }
 
 void TForm1::On(const char* name, void (TForm1::*handler)()) {
-    QAction* action = findChild<QAction*>(QString::fromLatin1(name));
-    Q_ASSERT(action != nullptr);
-    connect(action, &QAction::triggered, this, handler);
+    const QString objectName = QString::fromLatin1(name);
+    if (auto* action = findChild<QAction*>(objectName)) {
+        connect(action, &QAction::triggered, this, handler);
+    } else if (auto* button = findChild<QToolButton*>(objectName)) {
+        connect(button, &QToolButton::clicked, this, handler);
+    } else {
+        Q_ASSERT_X(false, "TForm1::On", name);
+    }
+}
+
+void TForm1::WireCommands() {
+    const std::pair<const char*, void (TForm1::*)()> table[] = {
+        {"NewUnit1", &TForm1::FileNewClick},
+        {"FileNew", &TForm1::FileNewClick},
+        {"NewProject1", &TForm1::NewProject1Click},
+        {"Open1", &TForm1::FileOpenButClick},
+        {"FileOpenBut", &TForm1::FileOpenButClick},
+        {"OpenProject1", &TForm1::ProjectOpenClick},
+        {"ProjectOpen", &TForm1::ProjectOpenClick},
+        {"Save1", &TForm1::FileSaveClick},
+        {"FileSave", &TForm1::FileSaveClick},
+        {"SaveAs1", &TForm1::SaveAs1Click},
+        {"SaveProjectAs1", &TForm1::SaveProjectAs1Click},
+        {"SaveAll1", &TForm1::SaveAll1Click},
+        {"ProjectSave", &TForm1::SaveAll1Click},
+        {"Exit1", &TForm1::Exit1Click},
+        {"Copy1", &TForm1::Copy1Click},
+        {"Cut1", &TForm1::Cut1Click},
+        {"Paste1", &TForm1::Paste1Click},
+        {"Delete1", &TForm1::Delete1Click},
+        {"Find2", &TForm1::Find2Click},
+        {"Replace2", &TForm1::Replace2Click},
+        {"GotoLine2", &TForm1::GotoLine2Click},
+        {"RemoveThisFile1", &TForm1::FileRemoveClick},
+        {"FileRemove", &TForm1::FileRemoveClick},
+        {"CompileResources1", &TForm1::CompileResources1Click},
+        {"CompileUnit1", &TForm1::CompileUnit1Click},
+        {"Make1", &TForm1::ProgMakeClick},
+        {"ProgMake", &TForm1::ProgMakeClick},
+        {"Run1", &TForm1::ProgRunClick},
+        {"ProgRun", &TForm1::ProgRunClick},
+        {"Debug1", &TForm1::ProgDebugClick},
+        {"ProgDebug", &TForm1::ProgDebugClick},
+        {"BaseConverter1", &TForm1::BaseConverter1Click},
+        {"DosShell1", &TForm1::DosShell1Click},
+        {"Settings1", &TForm1::Settings1Click},
+        {"Contents1", &TForm1::Contents1Click},
+        {"About1", &TForm1::About1Click},
+        {"HideMessages1", &TForm1::HideMessages1Click},
+    };
+    for (const auto& [name, handler] : table) On(name, handler);
+    units_->canActOnUnits = [this] { return IsUnitsPageActive(); };
 }
 
 TForm1::~TForm1() = default;
@@ -162,8 +222,7 @@ QAction* TForm1::AddItem(QMenu* menu, const char* name, const QString& caption,
                          const QKeySequence& shortcut) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(QString::fromLatin1(name));
-    if (!shortcut.isEmpty())
-        a->setShortcut(shortcut);
+    if (!shortcut.isEmpty()) a->setShortcut(shortcut);
     // Shortcuts work wherever the focus is inside the main window.
     a->setShortcutContext(Qt::WindowShortcut);
     addAction(a);
@@ -187,8 +246,7 @@ void TForm1::BuildMenus() {
     AddItem(file1_, "SaveProjectAs1", QStringLiteral("Save P&roject As..."));
     AddItem(file1_, "SaveAll1", QStringLiteral("Sa&ve All"));
     file1_->addSeparator();
-    QAction* exit = AddItem(file1_, "Exit1", QStringLiteral("E&xit"));
-    connect(exit, &QAction::triggered, this, &TForm1::Exit1Click);
+    AddItem(file1_, "Exit1", QStringLiteral("E&xit"));
     connect(file1_, &QMenu::aboutToShow, this, &TForm1::File1Click);
 
     edit1_ = bar->addMenu(QStringLiteral("&Edit"));
@@ -354,12 +412,36 @@ void TForm1::BuildSideArea(QWidget* row) {
     auto* grid = new QGridLayout(workArea_);
     grid->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(workArea_, 1);
+}
 
+void TForm1::BuildWorkArea() {
+    units_ =
+        new UnitManager(workArea_, unitButtonsPanel_, statusPanel0_, this, dialogs_, system_, this);
+    project_ = new ProjectManager(*units_, dialogs_, system_, this);
+    auto* grid = static_cast<QGridLayout*>(workArea_->layout());
     optionPanels_ =
-        BuildOptionPanels(options_, libDirBox_, curProjectBox_, resourceBox_, workArea_);
+        BuildOptionPanels(project_->Options(), project_->LibDirBox(), project_->CurProjectBox(),
+                          project_->ResourceBox(), workArea_);
     for (QWidget* p : optionPanels_) grid->addWidget(p, 0, 0);
     BuildWizardEditor();
     grid->addWidget(wizardEdit_, 0, 0);
+    auto button = [this](const char* name) {
+        return wizardEdit_->findChild<QToolButton*>(QString::fromLatin1(name));
+    };
+    const WizardEditorWidgets widgets{wizardButtonsPanel_,
+                                      wizardEdit_,
+                                      editSnippetsBox_,
+                                      editMemo_,
+                                      wizardSelect_,
+                                      snippetSelect_,
+                                      insertButton_,
+                                      button("AddWizardButton"),
+                                      button("DeleteWizardButton"),
+                                      button("RenameWizardButton"),
+                                      button("AddSnippetButton"),
+                                      button("DeleteSnippetButton"),
+                                      button("RenameSnippetButton")};
+    wizards_ = new WizardEditor(widgets, *units_, dialogs_, system_, this);
 }
 
 void TForm1::BuildWizardEditor() {
@@ -378,7 +460,8 @@ void TForm1::BuildWizardEditor() {
         b->setObjectName(QString::fromLatin1(name));
         b->setText(QString::fromLatin1(caption));
         b->setAutoRaise(true);
-        b->setGeometry(168, top, 89, 25);
+        // Wide enough for "Rename Snippet" in the desktop font.
+        b->setGeometry(168, top, 108, 25);
         top += 24;
     }
     editMemo_ = new QPlainTextEdit(wizardEdit_);
@@ -390,14 +473,12 @@ void TForm1::BuildWizardEditor() {
     editMemo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     editMemo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     editMemo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    editMemo_->setGeometry(264, 8, 300, 300);
+    editMemo_->setGeometry(284, 8, 300, 300);
     editMemo_->hide();
     wizardEdit_->hide();
 }
 
-bool TForm1::IsUnitsPageActive() const {
-    return sideControl_->currentIndex() == kUnitsPage;
-}
+bool TForm1::IsUnitsPageActive() const { return sideControl_->currentIndex() == kUnitsPage; }
 
 void TForm1::ShowMessagePanel() {
     messageList_->show();
@@ -419,23 +500,19 @@ void TForm1::ViewMessagesItemClick() {
     }
 }
 
-void TForm1::HideMessages1Click() {
-    HideMessagePanel();
-}
+void TForm1::HideMessages1Click() { HideMessagePanel(); }
 
 void TForm1::UpdateCaption() {
-    const QString name = ProjectNamed ? StripExtension(Paths::FileNamePart(ProjectFileName))
-                                      : QStringLiteral("Untitled");
+    const QString name = project_->ProjectNamed
+                             ? StripExtension(Paths::FileNamePart(project_->ProjectFileName))
+                             : QStringLiteral("Untitled");
     setWindowTitle(QStringLiteral("Velmora - ") + name);
 }
 
 void TForm1::SideControlChange(int index) {
-    if (index == kUnitsPage)
-        ButtonUnitsClick();
-    if (index == kOptionsPage)
-        ButtonOptionsClick();
-    if (index == kWizardsPage)
-        ButtonWizardsClick();
+    if (index == kUnitsPage) ButtonUnitsClick();
+    if (index == kOptionsPage) ButtonOptionsClick();
+    if (index == kWizardsPage) ButtonWizardsClick();
     File1Click();
     Edit1Click();
     Project1Click();
@@ -443,19 +520,23 @@ void TForm1::SideControlChange(int index) {
 
 void TForm1::ButtonUnitsClick() {
     HideOptionsPages();
-    wizardEdit_->hide();
+    wizards_->HideWizardEditor();
     for (QToolButton* b : unitToolButtons_) b->setEnabled(true);
     insertButton_->show();
+    if (units_->Count() > 0)
+        units_->SelectUnit(units_->CurrentUnit() < 0 ? 0 : units_->CurrentUnit());
 }
 
 void TForm1::ButtonOptionsClick() {
-    wizardEdit_->hide();
+    units_->HideUnits();
+    wizards_->HideWizardEditor();
     for (QToolButton* b : unitToolButtons_) b->setEnabled(false);
     insertButton_->hide();
     ShowOptionsPage(OptionPage);
 }
 
 void TForm1::ButtonWizardsClick() {
+    units_->HideUnits();
     HideOptionsPages();
     for (QToolButton* b : unitToolButtons_) b->setEnabled(false);
     insertButton_->hide();
@@ -497,21 +578,13 @@ void TForm1::Project1Click() {
     }
 }
 
-void TForm1::Exit1Click() {
-    close();
-}
+void TForm1::Exit1Click() { close(); }
 
-void TForm1::Settings1Click() {
-    form3_->exec();
-}
+void TForm1::Settings1Click() { form3_->exec(); }
 
-void TForm1::About1Click() {
-    form2_->exec();
-}
+void TForm1::About1Click() { form2_->exec(); }
 
-void TForm1::Contents1Click() {
-    ShowHelpContents(system_);
-}
+void TForm1::Contents1Click() { ShowHelpContents(system_); }
 
 void TForm1::BaseConverter1Click() {
     form4_->show();
@@ -519,22 +592,85 @@ void TForm1::BaseConverter1Click() {
     form4_->activateWindow();
 }
 
-void TForm1::CompileResources1Click() {
-    form5_->exec();
+void TForm1::CompileResources1Click() { form5_->exec(); }
+
+void TForm1::FormActivate() {
+    // The first unit's editor takes the focus when it is the one on show.
+    if (units_->Count() > 0 && units_->At(0)->isVisible()) units_->At(0)->setFocus();
 }
 
-void TForm1::FormActivate() {}
-
-bool TForm1::FormCloseQuery() {
-    const MsgAnswer answer =
-        dialogs_.MessageBox(QStringLiteral("Save changes to project?"), QStringLiteral("Confirm"),
-                            MsgButtons::YesNoCancel);
-    return answer == MsgAnswer::No;
-}
+bool TForm1::FormCloseQuery() { return project_->AskSaveProject(); }
 
 void TForm1::FormClose() {
+    wizards_->SaveWizards();
     ConfigList.Save(system_.ExecutableDirectory() + QStringLiteral("Velmora.ini"));
 }
+
+void TForm1::MakeExecutableDirectoryCurrent() {
+    system_.SetCurrentDirectory(system_.ExecutableDirectory());
+}
+
+void TForm1::FileNewClick() { units_->NewUnit(); }
+
+void TForm1::NewProject1Click() {
+    if (!project_->AskSaveProject()) return;
+    project_->ResetProject();
+    UpdateCaption();
+}
+
+void TForm1::FileOpenButClick() { units_->OpenUnit(); }
+
+void TForm1::ProjectOpenClick() {
+    if (!project_->AskSaveProject()) return;
+    MakeExecutableDirectoryCurrent();
+    project_->ResetProject();
+    project_->LoadProject();
+    // Loading adds units as the current one; only the Units page shows them.
+    if (!IsUnitsPageActive()) units_->HideUnits();
+    UpdateCaption();
+}
+
+void TForm1::FileSaveClick() { units_->SaveUnit(); }
+
+void TForm1::SaveAs1Click() { units_->SaveUnitAs(); }
+
+void TForm1::SaveProjectAs1Click() {
+    MakeExecutableDirectoryCurrent();
+    project_->SaveProjectAs();
+    UpdateCaption();
+}
+
+void TForm1::SaveAll1Click() {
+    MakeExecutableDirectoryCurrent();
+    project_->SaveAll();
+    UpdateCaption();
+}
+
+void TForm1::Copy1Click() { units_->Copy(); }
+
+void TForm1::Cut1Click() { units_->Cut(); }
+
+void TForm1::Paste1Click() { units_->Paste(); }
+
+void TForm1::Delete1Click() { units_->Delete(); }
+
+void TForm1::Find2Click() { units_->ShowFindDialog(); }
+
+void TForm1::Replace2Click() { units_->ShowReplaceDialog(); }
+
+void TForm1::GotoLine2Click() { units_->GotoLine(); }
+
+void TForm1::FileRemoveClick() { units_->RemoveUnit(); }
+
+void TForm1::CompileUnit1Click() { build_->CompileUnit1Click(); }
+
+void TForm1::ProgMakeClick() { build_->ProgMakeClick(); }
+
+void TForm1::ProgRunClick() { build_->ProgRunClick(); }
+
+void TForm1::ProgDebugClick() { build_->ProgDebugClick(); }
+
+void TForm1::DosShell1Click() { build_->DosShell1Click(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     if (!FormCloseQuery()) {
@@ -546,8 +682,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate)
-        FormActivate();
+    if (e->type() == QEvent::WindowActivate) FormActivate();
     return QMainWindow::event(e);
 }
 

@@ -5,14 +5,19 @@
 #include <array>
 
 #include <QMainWindow>
-#include <QStringList>
 
-#include "project/ProjectOptions.h"
-#include "store/CheckList.h"
 #include "store/ConfigData.h"
 
+class BuildDriver;
 class Dialogs;
+class ProjectManager;
 class System;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class UnitManager;
+class WizardEditor;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -22,12 +27,6 @@ class QPlainTextEdit;
 class QSplitter;
 class QTabWidget;
 class QToolButton;
-class QButtonGroup;
-class QScrollArea;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -37,8 +36,16 @@ public:
 
     // Configuration store, loaded at start-up and written at close.
     TConfigDataList ConfigList;
-    QStringList BuildMessages;
     int OptionPage = 1;
+
+    UnitManager& Units() { return *units_; }
+    ProjectManager& Project() { return *project_; }
+    WizardEditor& Wizards() { return *wizards_; }
+    BuildDriver& Build() { return *build_; }
+    TForm2& About() { return *form2_; }
+    TForm3& Settings() { return *form3_; }
+    TForm4& BaseConverter() { return *form4_; }
+    TForm5& ResourceShell() { return *form5_; }
 
     void ShowMessagePanel();
     void HideMessagePanel();
@@ -48,6 +55,7 @@ public:
     void ButtonWizardsClick();
     void ShowOptionsPage(int n);
     void HideOptionsPages();
+    bool IsUnitsPageActive() const;
 
     // Menu enabling, run when a top-level menu opens and whenever the side page changes.
     void File1Click();
@@ -55,30 +63,40 @@ public:
     void Project1Click();
 
     void SideControlChange(int index);
-    void ViewMessagesItemClick();
-    void HideMessages1Click();
-    void Exit1Click();
     void FormActivate();
     bool FormCloseQuery();
     void FormClose();
-    void Settings1Click();
-    void About1Click();
-    void Contents1Click();
-    void BaseConverter1Click();
+
+    // Command handlers.
+    void FileNewClick();
+    void NewProject1Click();
+    void FileOpenButClick();
+    void ProjectOpenClick();
+    void FileSaveClick();
+    void SaveAs1Click();
+    void SaveProjectAs1Click();
+    void SaveAll1Click();
+    void Exit1Click();
+    void Copy1Click();
+    void Cut1Click();
+    void Paste1Click();
+    void Delete1Click();
+    void Find2Click();
+    void Replace2Click();
+    void GotoLine2Click();
+    void FileRemoveClick();
     void CompileResources1Click();
-
-    // The secondary windows, created after the main window and alive until it ends.
-    TForm2& About() { return *form2_; }
-    TForm3& Settings() { return *form3_; }
-    TForm4& BaseConverter() { return *form4_; }
-    TForm5& ResourceShell() { return *form5_; }
-
-    TProjectOptions& Options() { return options_; }
-    CheckList& LibDirBox() { return libDirBox_; }
-    CheckList& CurProjectBox() { return curProjectBox_; }
-    CheckList& ResourceBox() { return resourceBox_; }
-    QString ProjectFileName;
-    bool ProjectNamed = false;
+    void CompileUnit1Click();
+    void ProgMakeClick();
+    void ProgRunClick();
+    void ProgDebugClick();
+    void BaseConverter1Click();
+    void DosShell1Click();
+    void ViewMessagesItemClick();
+    void Settings1Click();
+    void Contents1Click();
+    void About1Click();
+    void HideMessages1Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,20 +106,22 @@ private:
     void BuildMenus();
     void BuildToolbar(QWidget* panel);
     void BuildSideArea(QWidget* row);
+    void BuildWorkArea();
     void BuildWizardEditor();
+    void WireCommands();
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& shortcut = QKeySequence());
-    bool IsUnitsPageActive() const;
-    // Connects the menu item `name` to a handler of this window.
+    // Connects the menu item or toolbar button `name` to a handler of this window.
     void On(const char* name, void (TForm1::*handler)());
+    void MakeExecutableDirectoryCurrent();
 
     Dialogs& dialogs_;
     System& system_;
 
-    TProjectOptions options_;
-    CheckList libDirBox_;
-    CheckList curProjectBox_;
-    CheckList resourceBox_;
+    UnitManager* units_ = nullptr;
+    ProjectManager* project_ = nullptr;
+    WizardEditor* wizards_ = nullptr;
+    BuildDriver* build_ = nullptr;
 
     // Widgets the handlers reach.
     QListWidget* messageList_ = nullptr;

@@ -93,10 +93,6 @@ TForm2::TForm2(System& system, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void TForm2::Button1Click() {
-    accept();
-}
+void TForm2::Button1Click() { accept(); }
 
-void TForm2::Label3Click() {
-    ShowHelpContents(system_);
-}
+void TForm2::Label3Click() { ShowHelpContents(system_); }

@@ -67,29 +67,20 @@ TForm3::TForm3(TConfigDataList& config, QWidget* parent)
     if (const TConfigData* stored = config_.Find(kTasmExecDirectoryKey)) {
         QByteArray bytes = stored->Data;
         const qsizetype zero = bytes.indexOf('\0');
-        if (zero >= 0)
-            bytes.truncate(zero);
+        if (zero >= 0) bytes.truncate(zero);
         const QString path = Ansi::ToString(bytes);
-        if (!path.isEmpty() && QFileInfo(path).isDir())
-            dir_->setText(path);
+        if (!path.isEmpty() && QFileInfo(path).isDir()) dir_->setText(path);
     }
     if (const TConfigData* stored = config_.Find(kSelectedDebuggerKey)) {
-        if (stored->Size() >= 1)
-            SetDebuggerIndex(static_cast<signed char>(stored->Data[0]));
+        if (stored->Size() >= 1) SetDebuggerIndex(static_cast<signed char>(stored->Data[0]));
     }
 }
 
-QString TForm3::ToolsDirectory() const {
-    return dir_->text();
-}
+QString TForm3::ToolsDirectory() const { return dir_->text(); }
 
-void TForm3::SetToolsDirectory(const QString& dir) {
-    dir_->setText(dir);
-}
+void TForm3::SetToolsDirectory(const QString& dir) { dir_->setText(dir); }
 
-int TForm3::DebuggerIndex() const {
-    return debugger_->checkedId();
-}
+int TForm3::DebuggerIndex() const { return debugger_->checkedId(); }
 
 void TForm3::SetDebuggerIndex(int index) {
     index = qBound(-1, index, 2);
@@ -107,8 +98,7 @@ void TForm3::BrowseClick() {
     const QString chosen = QFileDialog::getExistingDirectory(
         this, QStringLiteral("Directory with Tasm executables"), start,
         QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
-    if (!chosen.isEmpty())
-        dir_->setText(chosen);
+    if (!chosen.isEmpty()) dir_->setText(chosen);
 }
 
 void TForm3::Button1Click() {

@@ -13,11 +13,9 @@ void CheckList::Clear() {
 }
 
 void CheckList::SetChecked(int i, bool checked) {
-    if (i < 0 || i >= Count())
-        return;
+    if (i < 0 || i >= Count()) return;
     Entry& e = entries_[static_cast<std::size_t>(i)];
-    if (e.checked == checked)
-        return;
+    if (e.checked == checked) return;
     e.checked = checked;
     emit CheckChanged(i, checked);
 }
@@ -29,8 +27,7 @@ void CheckList::UncheckAll() {
 QStringList CheckList::CheckedTexts() const {
     QStringList out;
     for (const Entry& e : entries_) {
-        if (e.checked)
-            out << e.text;
+        if (e.checked) out << e.text;
     }
     return out;
 }

@@ -4,22 +4,18 @@
 
 void TConfigDataList::Load(const QString& fileName) {
     QByteArray bytes;
-    if (!ReadWholeFile(fileName, bytes))
-        return;
+    if (!ReadWholeFile(fileName, bytes)) return;
     RecordReader f(bytes);
     const qint32 count = ReadRecordInteger(f);
     // The loop is bounded by the file, not by the count: a damaged count only
     // means that reading stops at the first incomplete entry.
     for (qint32 n = 0; f.ok() && n < count; ++n) {
         const qint32 size = ReadRecordInteger(f);
-        if (!f.ok() || size < 0 || size > f.Remaining())
-            return;
+        if (!f.ok() || size < 0 || size > f.Remaining()) return;
         auto entry = std::make_unique<TConfigData>(0);
-        if (!f.Take(size, entry->Data))
-            return;
+        if (!f.Take(size, entry->Data)) return;
         entry->Name = ReadRecordString(f);
-        if (!f.ok())
-            return;
+        if (!f.ok()) return;
         Put(std::move(entry));
     }
 }
@@ -37,8 +33,7 @@ bool TConfigDataList::Save(const QString& fileName) const {
 
 const TConfigData* TConfigDataList::Find(const QString& key) const {
     for (const auto& item : items_) {
-        if (item->Name == key)
-            return item.get();
+        if (item->Name == key) return item.get();
     }
     return nullptr;
 }

@@ -106,7 +106,8 @@ void ReadCheckedNames(RecordReader& f, CheckList& list, const QString& suffix, D
                 matched = true;
             }
         }
-        if (!matched) dialogs.MessageBox(name + suffix, QStringLiteral("Error"), MsgButtons::OkCancel);
+        if (!matched)
+            dialogs.MessageBox(name + suffix, QStringLiteral("Error"), MsgButtons::OkCancel);
     }
 }
 

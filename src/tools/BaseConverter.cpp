@@ -6,35 +6,29 @@ namespace {
 // any radix. Only ASCII digits and letters count.
 int DigitValue(QChar c) {
     const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'z')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'Z')
-        return u - u'A' + 10;
+    if (u >= u'0' && u <= u'9') return u - u'0';
+    if (u >= u'a' && u <= u'z') return u - u'a' + 10;
+    if (u >= u'A' && u <= u'Z') return u - u'A' + 10;
     return -1;
 }
 
 }  // namespace
 
 std::optional<qint32> ParseInRadix(const QString& text, int radix) {
-    if (radix < 2 || radix > 36)
-        return std::nullopt;
+    if (radix < 2 || radix > 36) return std::nullopt;
     // Unsigned arithmetic wraps modulo 2^32 by definition, so Horner's rule on a
     // quint32 gives the sum of d * radix^position modulo 2^32 for any length.
     quint32 value = 0;
     for (const QChar c : text) {
         const int d = DigitValue(c);
-        if (d < 0 || d >= radix)
-            return std::nullopt;
+        if (d < 0 || d >= radix) return std::nullopt;
         value = value * static_cast<quint32>(radix) + static_cast<quint32>(d);
     }
     return static_cast<qint32>(value);
 }
 
 QString FormatInRadix(qint32 value, int radix) {
-    if (radix == 10)
-        return QString::number(value);
+    if (radix == 10) return QString::number(value);
     return QString::number(static_cast<quint32>(value), radix);
 }
 

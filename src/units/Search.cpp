@@ -45,11 +45,9 @@ public:
         for (qsizetype m = from; m + n <= size_; ++m) {
             if (options_.matchCase) {
                 const void* hit = std::memchr(text_ + m, p[0], size_ - n - m + 1);
-                if (!hit)
-                    return -1;
+                if (!hit) return -1;
                 m = static_cast<Bytes>(hit) - text_;
-                if (std::memcmp(text_ + m, p, n) != 0)
-                    continue;
+                if (std::memcmp(text_ + m, p, n) != 0) continue;
             } else if (!EqualsLowered(m, p, n)) {
                 continue;
             }
@@ -73,8 +71,7 @@ public:
             for (qsizetype j = 0; j < n && equal; ++j) {
                 equal = Fold(text_[from - 1 - r - j]) == p[j];
             }
-            if (!equal)
-                continue;
+            if (!equal) continue;
             const qsizetype m = from - r - n;
             if (options_.wholeWord &&
                 (IsWordNeighbour(ByteBefore(m)) || IsWordNeighbour(ByteAt(m + n))))
@@ -91,8 +88,7 @@ private:
     unsigned char Fold(unsigned char b) const { return options_.matchCase ? b : lower_[b]; }
     bool EqualsLowered(qsizetype m, Bytes p, qsizetype n) const {
         for (qsizetype j = 0; j < n; ++j) {
-            if (lower_[text_[m + j]] != p[j])
-                return false;
+            if (lower_[text_[m + j]] != p[j]) return false;
         }
         return true;
     }
@@ -119,8 +115,7 @@ bool IsWordByte(unsigned char byte) {
 
 qsizetype FindOccurrence(const char* text, qsizetype size, qsizetype from,
                          const SearchOptions& options) {
-    if (options.findText.isEmpty())
-        return -1;
+    if (options.findText.isEmpty()) return -1;
     from = std::clamp<qsizetype>(from, 0, size);
     const Matcher matcher(text, size, options);
     return options.down ? matcher.Down(from, matcher.ByteBefore(from)) : matcher.Up(from);
@@ -128,16 +123,14 @@ qsizetype FindOccurrence(const char* text, qsizetype size, qsizetype from,
 
 QList<qsizetype> ReplaceAllOffsets(const char* text, qsizetype size, const SearchOptions& options) {
     QList<qsizetype> offsets;
-    if (options.findText.isEmpty())
-        return offsets;
+    if (options.findText.isEmpty()) return offsets;
     const Matcher matcher(text, size, options);
     const qsizetype n = matcher.PatternLength();
     qsizetype from = 0;
     int seamByte = kNoByte;  // the byte before `from` in the text as the replacements leave it
     for (;;) {
         const qsizetype m = matcher.Down(from, seamByte);
-        if (m < 0)
-            break;
+        if (m < 0) break;
         offsets << m;
         // With an empty replacement the byte before the occurrence becomes the
         // neighbour of what follows it.

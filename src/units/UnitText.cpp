@@ -17,8 +17,7 @@ QByteArray NormalizeLineBreaks(const QByteArray& bytes) {
         if (c == '\r' || c == '\n') {
             // A break is one byte, or the pair of the two different break bytes.
             const char partner = c == '\r' ? '\n' : '\r';
-            if (i + 1 < n && p[i + 1] == partner)
-                ++i;
+            if (i + 1 < n && p[i + 1] == partner) ++i;
             out.append("\r\n", 2);
         } else {
             out.append(c);
@@ -29,8 +28,7 @@ QByteArray NormalizeLineBreaks(const QByteArray& bytes) {
 
 int NextTabStop(int column) {
     for (qint32 stop : kTabStops) {
-        if (stop > column)
-            return stop;
+        if (stop > column) return stop;
     }
     return -1;
 }
@@ -68,20 +66,16 @@ std::optional<qint32> ParseLineNumber(const QString& text) {
         negative = text[i] == QLatin1Char('-');
         ++i;
     }
-    if (i >= text.size())
-        return std::nullopt;
+    if (i >= text.size()) return std::nullopt;
     // The running value is checked after every digit, so it never outgrows 64 bits.
     qint64 value = 0;
     for (; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
+        if (c < u'0' || c > u'9') return std::nullopt;
         value = value * 10 + (c - u'0');
-        if (value > qint64(std::numeric_limits<qint32>::max()) + 1)
-            return std::nullopt;
+        if (value > qint64(std::numeric_limits<qint32>::max()) + 1) return std::nullopt;
     }
-    if (negative)
-        value = -value;
+    if (negative) value = -value;
     if (value > std::numeric_limits<qint32>::max() || value < std::numeric_limits<qint32>::min())
         return std::nullopt;
     return static_cast<qint32>(value);

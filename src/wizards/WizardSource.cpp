@@ -15,21 +15,16 @@ const QString kSnippetDirective = QStringLiteral("@snippet");
 // The argument of a "<directive> argument" line; nothing when the line is not
 // that directive.
 std::optional<QString> DirectiveArgument(const QString& line, const QString& directive) {
-    if (!line.startsWith(directive))
-        return std::nullopt;
+    if (!line.startsWith(directive)) return std::nullopt;
     const QString rest = line.mid(directive.size());
-    if (!rest.isEmpty() && rest[0] != QLatin1Char(' '))
-        return std::nullopt;
+    if (!rest.isEmpty() && rest[0] != QLatin1Char(' ')) return std::nullopt;
     return rest.trimmed();
 }
 
-bool IsBlank(const QString& line) {
-    return line.trimmed().isEmpty();
-}
+bool IsBlank(const QString& line) { return line.trimmed().isEmpty(); }
 
 void DropTrailingBlankLines(TSnippet* snippet) {
-    if (snippet == nullptr)
-        return;
+    if (snippet == nullptr) return;
     while (!snippet->Lines.isEmpty() && IsBlank(snippet->Lines.last())) snippet->Lines.removeLast();
 }
 
@@ -37,8 +32,7 @@ void DropTrailingBlankLines(TSnippet* snippet) {
 
 std::unique_ptr<TWizard> ParseWizardSource(const QByteArray& text, QString& error) {
     QStringList lines = Ansi::ToString(text).split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
 
     std::unique_ptr<TWizard> wizard;
     TSnippet* snippet = nullptr;
@@ -49,12 +43,10 @@ std::unique_ptr<TWizard> ParseWizardSource(const QByteArray& text, QString& erro
     for (int i = 0; i < lines.size(); ++i) {
         const int lineNo = i + 1;
         QString line = lines[i];
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
 
         if (const auto snippetName = DirectiveArgument(line, kSnippetDirective)) {
-            if (!wizard)
-                return fail(lineNo, QStringLiteral("@snippet before @wizard"));
+            if (!wizard) return fail(lineNo, QStringLiteral("@snippet before @wizard"));
             if (snippetName->isEmpty())
                 return fail(lineNo, QStringLiteral("a snippet needs a name"));
             if (wizard->FindSnippet(*snippetName) != nullptr)
@@ -74,20 +66,16 @@ std::unique_ptr<TWizard> ParseWizardSource(const QByteArray& text, QString& erro
             continue;
         }
         // Before the first snippet: comments, blank lines and the wizard's name.
-        if (IsBlank(line) || line.startsWith(QLatin1Char('#')))
-            continue;
+        if (IsBlank(line) || line.startsWith(QLatin1Char('#'))) continue;
         const auto wizardName = DirectiveArgument(line, kWizardDirective);
-        if (!wizardName)
-            return fail(lineNo, QStringLiteral("text outside a snippet"));
-        if (wizard)
-            return fail(lineNo, QStringLiteral("a second @wizard"));
+        if (!wizardName) return fail(lineNo, QStringLiteral("text outside a snippet"));
+        if (wizard) return fail(lineNo, QStringLiteral("a second @wizard"));
         // The name comes back from the file name cut at its first '.'.
         if (!IsValidWizardName(*wizardName) || wizardName->contains(QLatin1Char('.')))
             return fail(lineNo, QStringLiteral("not a usable wizard name: ") + *wizardName);
         wizard = std::make_unique<TWizard>(*wizardName);
     }
-    if (!wizard)
-        return fail(lines.size(), QStringLiteral("no @wizard line"));
+    if (!wizard) return fail(lines.size(), QStringLiteral("no @wizard line"));
     DropTrailingBlankLines(snippet);
     return wizard;
 }

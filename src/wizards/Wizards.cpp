@@ -42,15 +42,13 @@ bool TSnippet::ReadFrom(RecordReader& f) {
 }
 
 TSnippet* TWizard::SnippetAt(int index) const {
-    if (index < 0 || index >= SnippetCount())
-        return nullptr;
+    if (index < 0 || index >= SnippetCount()) return nullptr;
     return snippets_[static_cast<std::size_t>(index)].get();
 }
 
 TSnippet* TWizard::FindSnippet(const QString& name) const {
     for (const auto& s : snippets_) {
-        if (s->Name == name)
-            return s.get();
+        if (s->Name == name) return s.get();
     }
     return nullptr;
 }
@@ -80,10 +78,8 @@ QByteArray TWizard::FileBytes() const {
 }
 
 bool TWizard::SaveToFile(const QString& wizardsDir) const {
-    if (!IsValidWizardName(name_))
-        return false;
-    if (!QDir().mkpath(wizardsDir))
-        return false;
+    if (!IsValidWizardName(name_)) return false;
+    if (!QDir().mkpath(wizardsDir)) return false;
     return WriteFileSafely(WizardFilePath(wizardsDir, name_), FileBytes());
 }
 
@@ -103,12 +99,10 @@ bool TWizard::LoadFromFile(const QString& wizardsDir, const QString& fileName, D
     // takes at least nine bytes or fails the reader, so an impossible count
     // only means that reading stops at the end of the file.
     const qint32 count = ReadRecordInteger(f);
-    if (count < 0)
-        f.Fail();
+    if (count < 0) f.Fail();
     for (qint32 n = 0; f.ok() && n < count; ++n) {
         auto snippet = std::make_unique<TSnippet>();
-        if (snippet->ReadFrom(f))
-            AddSnippet(std::move(snippet));
+        if (snippet->ReadFrom(f)) AddSnippet(std::move(snippet));
     }
     if (!f.ok()) {
         ShowError(dialogs, fileName + QStringLiteral(" is damaged; the snippets read before the "
@@ -119,8 +113,7 @@ bool TWizard::LoadFromFile(const QString& wizardsDir, const QString& fileName, D
 }
 
 TWizard* TWizardList::At(int index) const {
-    if (index < 0 || index >= Count())
-        return nullptr;
+    if (index < 0 || index >= Count()) return nullptr;
     return wizards_[static_cast<std::size_t>(index)].get();
 }
 
@@ -130,16 +123,14 @@ TWizard* TWizardList::Add(std::unique_ptr<TWizard> wizard) {
 }
 
 void TWizardList::Delete(int index) {
-    if (index < 0 || index >= Count())
-        return;
+    if (index < 0 || index >= Count()) return;
     wizards_.erase(wizards_.begin() + index);
 }
 
 bool TWizardList::AddFromFile(const QString& wizardsDir, const QString& fileName,
                               Dialogs& dialogs) {
     auto wizard = std::make_unique<TWizard>(StripExtension(fileName));
-    if (!wizard->LoadFromFile(wizardsDir, fileName, dialogs))
-        return false;
+    if (!wizard->LoadFromFile(wizardsDir, fileName, dialogs)) return false;
     Add(std::move(wizard));
     return true;
 }
@@ -148,8 +139,7 @@ int TWizardList::LoadAll(const QString& wizardsDir, const System& system, Dialog
     int added = 0;
     for (const QString& name :
          system.FindFiles(wizardsDir + QStringLiteral("*") + kWizardExtension)) {
-        if (AddFromFile(wizardsDir, name, dialogs))
-            ++added;
+        if (AddFromFile(wizardsDir, name, dialogs)) ++added;
     }
     return added;
 }
@@ -157,8 +147,7 @@ int TWizardList::LoadAll(const QString& wizardsDir, const System& system, Dialog
 bool TWizardList::SaveAll(const QString& wizardsDir, Dialogs& dialogs) const {
     bool all = true;
     for (const auto& wizard : wizards_) {
-        if (wizard->SaveToFile(wizardsDir))
-            continue;
+        if (wizard->SaveToFile(wizardsDir)) continue;
         all = false;
         ShowError(dialogs, QStringLiteral("Could not save wizard %1 to %2")
                                .arg(wizard->Name(), WizardFilePath(wizardsDir, wizard->Name())));
@@ -171,10 +160,8 @@ bool IsValidWizardName(const QString& name) {
     if (trimmed.isEmpty() || trimmed == QLatin1String(".") || trimmed == QLatin1String(".."))
         return false;
     for (const QChar c : name) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':'))
-            return false;
-        if (c.category() == QChar::Other_Control)
-            return false;
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':')) return false;
+        if (c.category() == QChar::Other_Control) return false;
     }
     return true;
 }
@@ -184,14 +171,12 @@ QString WizardFilePath(const QString& wizardsDir, const QString& name) {
 }
 
 bool DeleteWizardFile(const QString& wizardsDir, const QString& name) {
-    if (!IsValidWizardName(name))
-        return false;
+    if (!IsValidWizardName(name)) return false;
     return QFile::remove(WizardFilePath(wizardsDir, name));
 }
 
 bool RenameWizardFile(TWizard& wizard, const QString& wizardsDir, const QString& newName) {
-    if (!IsValidWizardName(newName))
-        return false;
+    if (!IsValidWizardName(newName)) return false;
     const QString oldName = wizard.Name();
     wizard.SetName(newName);
     if (!wizard.SaveToFile(wizardsDir)) {
@@ -202,7 +187,6 @@ bool RenameWizardFile(TWizard& wizard, const QString& wizardsDir, const QString&
     const QString newPath = WizardFilePath(wizardsDir, newName);
     // The old file may be the one just written: the same name, or a name that
     // differs only in letter case on a file system that ignores case.
-    if (oldName != newName && !SameFile(oldPath, newPath))
-        DeleteWizardFile(wizardsDir, oldName);
+    if (oldName != newName && !SameFile(oldPath, newPath)) DeleteWizardFile(wizardsDir, oldName);
     return true;
 }

@@ -75,9 +75,7 @@ struct LocationCase {
     std::optional<MessageLocation> expected;
 };
 
-void PrintTo(const LocationCase& c, std::ostream* os) {
-    *os << c.line;
-}
+void PrintTo(const LocationCase& c, std::ostream* os) { *os << c.line; }
 
 class ParseMessageLocationTest : public ::testing::TestWithParam<LocationCase> {};
 

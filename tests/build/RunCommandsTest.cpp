@@ -10,9 +10,7 @@ namespace {
 
 using O = TProjectOptions;
 
-QString Q(const char* text) {
-    return QString::fromLatin1(text);
-}
+QString Q(const char* text) { return QString::fromLatin1(text); }
 
 struct ExtensionCase {
     bool sixteenBit;
@@ -78,9 +76,7 @@ struct DebugCase {
     const char* expected;
 };
 
-void PrintTo(const DebugCase& c, std::ostream* os) {
-    *os << c.name;
-}
+void PrintTo(const DebugCase& c, std::ostream* os) { *os << c.name; }
 
 class DebugCommandLineTest : public ::testing::TestWithParam<DebugCase> {};
 

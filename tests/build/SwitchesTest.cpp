@@ -12,9 +12,7 @@ namespace {
 using O = TProjectOptions;
 using Setup = std::function<void(O&)>;
 
-QString Q(const char* text) {
-    return QString::fromLatin1(text);
-}
+QString Q(const char* text) { return QString::fromLatin1(text); }
 
 // Every assembler radio group with no item selected and every box unchecked,
 // so each case shows exactly the pieces it asks for.
@@ -44,9 +42,7 @@ struct SwitchCase {
     const char* expected;
 };
 
-void PrintTo(const SwitchCase& c, std::ostream* os) {
-    *os << c.name;
-}
+void PrintTo(const SwitchCase& c, std::ostream* os) { *os << c.name; }
 
 // --- Assembler switches --------------------------------------------------------
 
@@ -422,8 +418,7 @@ protected:
     // The text of the named file of `r`, or "<none>" when it is not written.
     static QString TextOf(const LinkerResponses& r, const char* name) {
         for (const ResponseFile& f : r.files) {
-            if (f.name == Q(name))
-                return f.text;
+            if (f.name == Q(name)) return f.text;
         }
         return Q("<none>");
     }

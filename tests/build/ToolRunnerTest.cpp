@@ -20,9 +20,7 @@
 
 namespace {
 
-QString Q(const char* text) {
-    return QString::fromLatin1(text);
-}
+QString Q(const char* text) { return QString::fromLatin1(text); }
 
 constexpr int kGiveUpMs = 30000;  // only a broken runner takes this long
 

@@ -36,8 +36,7 @@ TEST(Ansi, LowerCaseIsTheCodePagesOwnMapping) {
         const bool inCodePage = Ansi::ByteToChar(lowerByte) == lower;
         const unsigned char expected = inCodePage ? lowerByte : static_cast<unsigned char>(b);
         EXPECT_EQ(Ansi::LowerByte(static_cast<unsigned char>(b)), expected) << "byte " << b;
-        if (expected != b)
-            ++changed;
+        if (expected != b) ++changed;
     }
     // 26 ASCII letters, Š Œ Ž Ÿ, and À to Þ without ×.
     EXPECT_EQ(changed, 26 + 4 + 30);

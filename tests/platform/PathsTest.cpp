@@ -3,9 +3,7 @@
 #include "platform/Paths.h"
 
 namespace {
-QString L(const char* text) {
-    return QString::fromLatin1(text);
-}
+QString L(const char* text) { return QString::fromLatin1(text); }
 }  // namespace
 
 TEST(Paths, FileNamePartAndDirectoryPartSplitAtTheLastSlashBackslashOrColon) {

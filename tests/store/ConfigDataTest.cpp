@@ -8,9 +8,7 @@ using namespace RecordBytes;
 
 namespace {
 
-QString L(const char* text) {
-    return QString::fromLatin1(text);
-}
+QString L(const char* text) { return QString::fromLatin1(text); }
 
 std::unique_ptr<TConfigData> Entry(const QString& name, const QByteArray& value) {
     auto e = std::make_unique<TConfigData>(static_cast<qint32>(value.size()));

@@ -11,13 +11,9 @@ using namespace RecordBytes;
 
 namespace {
 
-QString Latin(const char* text) {
-    return QString::fromLatin1(text);
-}
+QString Latin(const char* text) { return QString::fromLatin1(text); }
 
-QByteArray Hex(const char* hex) {
-    return QByteArray::fromHex(hex);
-}
+QByteArray Hex(const char* hex) { return QByteArray::fromHex(hex); }
 
 }  // namespace
 

@@ -24,16 +24,14 @@ bool InstallFakeTools(const QString& toolsDir) {
     for (const QString& name : FakeToolNames()) {
         const QString link = QDir(toolsDir).filePath(name);
         QFile::remove(link);
-        if (!QFile::link(tool, link))
-            return false;
+        if (!QFile::link(tool, link)) return false;
     }
     return true;
 }
 
 QString FakeToolLog(const QString& toolsDir) {
     QFile log(QDir(toolsDir).filePath(QStringLiteral("faketool.log")));
-    if (!log.open(QIODevice::ReadOnly))
-        return QString();
+    if (!log.open(QIODevice::ReadOnly)) return QString();
     return QString::fromLatin1(log.readAll());
 }
 
@@ -44,16 +42,13 @@ QList<qint64> ChildProcesses() {
     for (const QString& entry : entries) {
         bool isPid = false;
         const qint64 pid = entry.toLongLong(&isPid);
-        if (!isPid)
-            continue;
+        if (!isPid) continue;
         QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
+        if (!stat.open(QIODevice::ReadOnly)) continue;
         // "pid (name) state ppid ...": the name may hold blanks and parentheses.
         const QByteArray line = stat.readAll();
         const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1 && fields[1].toLongLong() == self)
-            children << pid;
+        if (fields.size() > 1 && fields[1].toLongLong() == self) children << pid;
     }
     return children;
 }

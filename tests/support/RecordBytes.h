@@ -32,8 +32,7 @@ class ExactBytes {
 public:
     explicit ExactBytes(const QByteArray& bytes)
         : storage_(new char[static_cast<std::size_t>(bytes.size())]) {
-        if (!bytes.isEmpty())
-            std::memcpy(storage_.get(), bytes.constData(), bytes.size());
+        if (!bytes.isEmpty()) std::memcpy(storage_.get(), bytes.constData(), bytes.size());
         view_ = QByteArray::fromRawData(storage_.get(), bytes.size());
     }
     const QByteArray& view() const { return view_; }

@@ -5,11 +5,16 @@
 namespace {
 const char* KindName(ScriptedDialogs::Kind k) {
     switch (k) {
-        case ScriptedDialogs::Kind::Box: return "message box";
-        case ScriptedDialogs::Kind::Message: return "plain message";
-        case ScriptedDialogs::Kind::Input: return "input box";
-        case ScriptedDialogs::Kind::OpenFile: return "open dialog";
-        case ScriptedDialogs::Kind::SaveFile: return "save dialog";
+        case ScriptedDialogs::Kind::Box:
+            return "message box";
+        case ScriptedDialogs::Kind::Message:
+            return "plain message";
+        case ScriptedDialogs::Kind::Input:
+            return "input box";
+        case ScriptedDialogs::Kind::OpenFile:
+            return "open dialog";
+        case ScriptedDialogs::Kind::SaveFile:
+            return "save dialog";
     }
     return "?";
 }

@@ -30,6 +30,5 @@ bool WindowTest::CloseWith(MsgAnswer answer) {
 void WindowTest::Trigger(const char* actionName) {
     QAction* a = Find<QAction>(actionName);
     ASSERT_NE(a, nullptr) << actionName;
-    if (a->isEnabled())
-        a->trigger();
+    if (a->isEnabled()) a->trigger();
 }

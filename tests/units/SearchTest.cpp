@@ -22,9 +22,7 @@ struct SearchCase {
     qsizetype expected;
 };
 
-void PrintTo(const SearchCase& c, std::ostream* os) {
-    *os << c.name;
-}
+void PrintTo(const SearchCase& c, std::ostream* os) { *os << c.name; }
 
 class Searching : public ::testing::TestWithParam<SearchCase> {};
 

@@ -20,15 +20,11 @@ struct BreakCase {
     QByteArray out;
 };
 
-void PrintTo(const BreakCase& c, std::ostream* os) {
-    *os << c.name;
-}
+void PrintTo(const BreakCase& c, std::ostream* os) { *os << c.name; }
 
 class LineBreaks : public ::testing::TestWithParam<BreakCase> {};
 
-TEST_P(LineBreaks, BecomeCrLf) {
-    EXPECT_EQ(NormalizeLineBreaks(GetParam().in), GetParam().out);
-}
+TEST_P(LineBreaks, BecomeCrLf) { EXPECT_EQ(NormalizeLineBreaks(GetParam().in), GetParam().out); }
 
 INSTANTIATE_TEST_SUITE_P(
     UnitText, LineBreaks,
@@ -46,8 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(UnitText, EveryOtherByteIsKept) {
     QByteArray bytes;
     for (int b = 0; b < 256; ++b) {
-        if (b != '\r' && b != '\n')
-            bytes.append(static_cast<char>(b));
+        if (b != '\r' && b != '\n') bytes.append(static_cast<char>(b));
     }
     EXPECT_EQ(NormalizeLineBreaks(bytes), bytes);
 }

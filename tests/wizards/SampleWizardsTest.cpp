@@ -9,9 +9,7 @@
 
 namespace {
 
-QString L(const char* text) {
-    return QString::fromLatin1(text);
-}
+QString L(const char* text) { return QString::fromLatin1(text); }
 
 const QString kSourceDir = QStringLiteral(VELMORA_SOURCE_DIR "/data/wizard-sources/");
 const QString kWizardsDir = QStringLiteral(VELMORA_SOURCE_DIR "/data/Wizards/");

@@ -14,9 +14,7 @@ using namespace RecordBytes;
 
 namespace {
 
-QString L(const char* text) {
-    return QString::fromLatin1(text);
-}
+QString L(const char* text) { return QString::fromLatin1(text); }
 
 std::unique_ptr<TSnippet> Snippet(const char* name, QStringList lines) {
     auto s = std::make_unique<TSnippet>();

@@ -67,15 +67,12 @@ RunOutcome ToolProgressDialog::Run(const QString& commandLine, const QString& ou
 }
 
 void ToolProgressDialog::Cancel() {
-    if (!runner_.IsRunning())
-        return;
+    if (!runner_.IsRunning()) return;
     cancelButton_->setEnabled(false);
     runner_.Cancel();
 }
 
-void ToolProgressDialog::reject() {
-    Cancel();
-}
+void ToolProgressDialog::reject() { Cancel(); }
 
 void ToolProgressDialog::closeEvent(QCloseEvent* event) {
     event->ignore();

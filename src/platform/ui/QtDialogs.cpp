@@ -10,22 +10,31 @@
 MsgAnswer QtDialogs::MessageBox(const QString& text, const QString& caption, MsgButtons buttons) {
     QMessageBox::StandardButtons qtButtons;
     switch (buttons) {
-        case MsgButtons::Ok: qtButtons = QMessageBox::Ok; break;
-        case MsgButtons::OkCancel: qtButtons = QMessageBox::Ok | QMessageBox::Cancel; break;
-        case MsgButtons::YesNo: qtButtons = QMessageBox::Yes | QMessageBox::No; break;
+        case MsgButtons::Ok:
+            qtButtons = QMessageBox::Ok;
+            break;
+        case MsgButtons::OkCancel:
+            qtButtons = QMessageBox::Ok | QMessageBox::Cancel;
+            break;
+        case MsgButtons::YesNo:
+            qtButtons = QMessageBox::Yes | QMessageBox::No;
+            break;
         case MsgButtons::YesNoCancel:
             qtButtons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
             break;
     }
     const bool question = buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel;
     const bool error = caption == QLatin1String("Error");
-    QMessageBox box(question ? QMessageBox::Question
-                             : (error ? QMessageBox::Critical : QMessageBox::NoIcon),
-                    caption, text, qtButtons, parent_);
+    QMessageBox box(
+        question ? QMessageBox::Question : (error ? QMessageBox::Critical : QMessageBox::NoIcon),
+        caption, text, qtButtons, parent_);
     switch (box.exec()) {
-        case QMessageBox::Ok: return MsgAnswer::Ok;
-        case QMessageBox::Yes: return MsgAnswer::Yes;
-        case QMessageBox::No: return MsgAnswer::No;
+        case QMessageBox::Ok:
+            return MsgAnswer::Ok;
+        case QMessageBox::Yes:
+            return MsgAnswer::Yes;
+        case QMessageBox::No:
+            return MsgAnswer::No;
         default:
             // Closing a Yes/No box by its frame counts as No, the safe answer.
             return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;

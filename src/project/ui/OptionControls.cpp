@@ -21,13 +21,10 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
     connect(group_, &QButtonGroup::idClicked, this, &RadioGroup::ItemClicked);
 }
 
-int RadioGroup::ItemIndex() const {
-    return group_->checkedId();
-}
+int RadioGroup::ItemIndex() const { return group_->checkedId(); }
 
 void RadioGroup::SetItemIndex(int index) {
-    if (ItemIndex() == index)
-        return;
+    if (ItemIndex() == index) return;
     if (QAbstractButton* b = group_->button(index)) {
         b->setChecked(true);
         return;
@@ -38,9 +35,7 @@ void RadioGroup::SetItemIndex(int index) {
     group_->setExclusive(true);
 }
 
-QAbstractButton* RadioGroup::Item(int index) const {
-    return group_->button(index);
-}
+QAbstractButton* RadioGroup::Item(int index) const { return group_->button(index); }
 
 CheckListView::CheckListView(CheckList& model, QWidget* parent)
     : QListWidget(parent), model_(model) {
@@ -54,8 +49,7 @@ CheckListView::CheckListView(CheckList& model, QWidget* parent)
         }
     });
     connect(this, &QListWidget::itemChanged, this, [this](QListWidgetItem* it) {
-        if (updating_)
-            return;
+        if (updating_) return;
         model_.SetChecked(row(it), it->checkState() == Qt::Checked);
     });
 }
@@ -100,8 +94,7 @@ QWidget* CreateOptionControl(TProjectOptions& options, TProjectOptions::Option o
                              [&options, option](bool on) { options.SetFlag(option, on); });
             QObject::connect(&options, &TProjectOptions::Changed, box,
                              [box, &options, option](TProjectOptions::Option o) {
-                                 if (o == option)
-                                     box->setChecked(options.Flag(option));
+                                 if (o == option) box->setChecked(options.Flag(option));
                              });
             control = box;
             break;
@@ -113,8 +106,7 @@ QWidget* CreateOptionControl(TProjectOptions& options, TProjectOptions::Option o
                              [&options, option](int i) { options.SetChoice(option, i); });
             QObject::connect(&options, &TProjectOptions::Changed, group,
                              [group, &options, option](TProjectOptions::Option o) {
-                                 if (o == option)
-                                     group->SetItemIndex(options.Choice(option));
+                                 if (o == option) group->SetItemIndex(options.Choice(option));
                              });
             control = group;
             break;

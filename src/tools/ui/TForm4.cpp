@@ -78,8 +78,7 @@ TForm4::TForm4(QWidget* parent)
 
 void TForm4::Button1Click() {
     const auto fields = ConvertFields(SrcEdit->text(), SrcTypeItems->checkedId());
-    if (!fields)
-        return;
+    if (!fields) return;
     QLineEdit* const targets[] = {DecEdit, HexEdit, BinEdit, OctEdit};
     for (int i = 0; i < 4; ++i) {
         targets[i]->setText((*fields)[i]);

@@ -66,25 +66,15 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QString FindDialog::FindText() const {
-    return findText_->text();
-}
+QString FindDialog::FindText() const { return findText_->text(); }
 
-void FindDialog::SetFindText(const QString& text) {
-    findText_->setText(text);
-}
+void FindDialog::SetFindText(const QString& text) { findText_->setText(text); }
 
-bool FindDialog::MatchCase() const {
-    return matchCase_->isChecked();
-}
+bool FindDialog::MatchCase() const { return matchCase_->isChecked(); }
 
-bool FindDialog::WholeWord() const {
-    return wholeWord_->isChecked();
-}
+bool FindDialog::WholeWord() const { return wholeWord_->isChecked(); }
 
-bool FindDialog::Down() const {
-    return down_->isChecked();
-}
+bool FindDialog::Down() const { return down_->isChecked(); }
 
 SearchOptions FindDialog::Options() const {
     SearchOptions options;

@@ -74,29 +74,17 @@ ReplaceDialog::ReplaceDialog(QWidget* parent) : QDialog(parent) {
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QString ReplaceDialog::FindText() const {
-    return findText_->text();
-}
+QString ReplaceDialog::FindText() const { return findText_->text(); }
 
-void ReplaceDialog::SetFindText(const QString& text) {
-    findText_->setText(text);
-}
+void ReplaceDialog::SetFindText(const QString& text) { findText_->setText(text); }
 
-QString ReplaceDialog::ReplaceText() const {
-    return replaceText_->text();
-}
+QString ReplaceDialog::ReplaceText() const { return replaceText_->text(); }
 
-void ReplaceDialog::SetReplaceText(const QString& text) {
-    replaceText_->setText(text);
-}
+void ReplaceDialog::SetReplaceText(const QString& text) { replaceText_->setText(text); }
 
-bool ReplaceDialog::MatchCase() const {
-    return matchCase_->isChecked();
-}
+bool ReplaceDialog::MatchCase() const { return matchCase_->isChecked(); }
 
-bool ReplaceDialog::WholeWord() const {
-    return wholeWord_->isChecked();
-}
+bool ReplaceDialog::WholeWord() const { return wholeWord_->isChecked(); }
 
 SearchOptions ReplaceDialog::Options() const {
     SearchOptions options;

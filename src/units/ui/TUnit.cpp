@@ -71,9 +71,7 @@ QKeyCombination Combination(const QKeyEvent* e) {
     return QKeyCombination(e->modifiers() & ~Qt::KeypadModifier, Qt::Key(e->key()));
 }
 
-bool IsTabKey(const QKeyEvent* e) {
-    return e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab;
-}
+bool IsTabKey(const QKeyEvent* e) { return e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab; }
 
 bool IsReturnKey(const QKeyEvent* e) {
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
@@ -147,27 +145,21 @@ void TUnit::InstallKeyMap() {
     standardCommands()->clearAlternateKeys();
     for (const KeyBinding& b : KeyMap()) {
         int modifiers = 0;
-        if (b.key.keyboardModifiers() & Qt::ShiftModifier)
-            modifiers |= SCMOD_SHIFT;
-        if (b.key.keyboardModifiers() & Qt::ControlModifier)
-            modifiers |= SCMOD_CTRL;
+        if (b.key.keyboardModifiers() & Qt::ShiftModifier) modifiers |= SCMOD_SHIFT;
+        if (b.key.keyboardModifiers() & Qt::ControlModifier) modifiers |= SCMOD_CTRL;
         const int key = commandKey(b.key.key(), modifiers);
-        if (key == 0)
-            continue;
+        if (key == 0) continue;
         SendScintilla(SCI_ASSIGNCMDKEY, static_cast<unsigned long>(key + (modifiers << 16)),
                       static_cast<long>(b.command));
     }
 }
 
 bool TUnit::WantsKey(const QKeyEvent* e) const {
-    if (IsTabKey(e))
-        return !(e->modifiers() & kChordModifiers);
-    if (IsTyping(e))
-        return true;
+    if (IsTabKey(e)) return !(e->modifiers() & kChordModifiers);
+    if (IsTyping(e)) return true;
     const QKeyCombination combination = Combination(e);
     for (const KeyBinding& b : KeyMap()) {
-        if (b.key == combination)
-            return true;
+        if (b.key == combination) return true;
     }
     return false;
 }
@@ -205,8 +197,7 @@ void TUnit::keyPressEvent(QKeyEvent* e) {
         // The line break and the blanks that indent the new line are one undo step.
         UndoStep step(*this);
         QsciScintilla::keyPressEvent(e);
-        if (indentPending_)
-            AutoIndentNewLine();
+        if (indentPending_) AutoIndentNewLine();
         EnterPressed = false;
         return;
     }
@@ -239,8 +230,7 @@ void TUnit::mousePressEvent(QMouseEvent* e) {
 
 QByteArray TUnit::fromMimeData(const QMimeData* source, bool& rectangular) const {
     const QByteArray base = QsciScintilla::fromMimeData(source, rectangular);
-    if (base.isNull())
-        return base;
+    if (base.isNull()) return base;
     return UnitText::NormalizeLineBreaks(Ansi::FromString(source->text()));
 }
 
@@ -252,8 +242,7 @@ QMimeData* TUnit::toMimeData(const QByteArray& text, bool rectangular) const {
 
 bool TUnit::UnitKeyPress(char key) {
     EnterPressed = key == '\r';
-    if (key != '\t')
-        return false;
+    if (key != '\t') return false;
     const qsizetype p = SelStart();
     const int line = LineFromPosition(p);
     const qsizetype start = LineStart(line);
@@ -270,21 +259,18 @@ bool TUnit::UnitKeyPress(char key) {
 }
 
 void TUnit::UnitChange() {
-    if (changeHandlerOff_)
-        return;
+    if (changeHandlerOff_) return;
     Modified = true;
     // The editor forbids edits while it reports one, so the indent of a new
     // line is made once the Return key has been handled.
-    if (EnterPressed)
-        indentPending_ = true;
+    if (EnterPressed) indentPending_ = true;
 }
 
 void TUnit::AutoIndentNewLine() {
     indentPending_ = false;
     const qsizetype p = SelStart();
     const int line = LineFromPosition(p);
-    if (line < 1)
-        return;
+    if (line < 1) return;
     const qsizetype above = LineStart(line - 1);
     const qsizetype aboveLength = LineLength(line - 1);
     qsizetype blanks = 0;
@@ -292,34 +278,26 @@ void TUnit::AutoIndentNewLine() {
            SendScintilla(SCI_GETCHARAT, static_cast<unsigned long>(above + blanks)) == ' ') {
         ++blanks;
     }
-    if (blanks == 0)
-        return;
+    if (blanks == 0) return;
     changeHandlerOff_ = true;
     InsertBytesAt(LineStart(line), QByteArray(blanks, ' '));
     SetSelection(p + blanks, 0);
     changeHandlerOff_ = false;
 }
 
-void TUnit::UnitKeyUp() {
-    ShowCaretPosition();
-}
+void TUnit::UnitKeyUp() { ShowCaretPosition(); }
 
-void TUnit::UnitMouseDown() {
-    ShowCaretPosition();
-}
+void TUnit::UnitMouseDown() { ShowCaretPosition(); }
 
 void TUnit::ShowCaretPosition() {
-    if (!StatusPanel)
-        return;
+    if (!StatusPanel) return;
     const qsizetype p = SelStart();
     const int line = LineFromPosition(p);
     StatusPanel->setText(QString::number(line + 1) + QLatin1Char(',') +
                          QString::number(p - LineStart(line) + 1));
 }
 
-QByteArray TUnit::Text() const {
-    return TextView().toByteArray();
-}
+QByteArray TUnit::Text() const { return TextView().toByteArray(); }
 
 QByteArrayView TUnit::TextView() const {
     const long length = SendScintilla(SCI_GETLENGTH);
@@ -345,14 +323,11 @@ bool TUnit::ReplaceAllText(const QByteArray& bytes) {
     return ok;
 }
 
-void TUnit::SetText(const QByteArray& bytes) {
-    ReplaceAllText(bytes);
-}
+void TUnit::SetText(const QByteArray& bytes) { ReplaceAllText(bytes); }
 
 bool TUnit::LoadFile(const QString& path) {
     QByteArray bytes;
-    if (!ReadWholeFile(path, bytes))
-        return false;
+    if (!ReadWholeFile(path, bytes)) return false;
     const bool oldModified = Modified;
     if (!ReplaceAllText(UnitText::NormalizeLineBreaks(bytes))) {
         Modified = oldModified;
@@ -365,17 +340,14 @@ bool TUnit::LoadFile(const QString& path) {
 }
 
 bool TUnit::SaveFile() {
-    if (!HasFile)
-        return false;
-    if (!WriteFileSafely(FileName, Text()))
-        return false;
+    if (!HasFile) return false;
+    if (!WriteFileSafely(FileName, Text())) return false;
     Modified = false;
     return true;
 }
 
 bool TUnit::SaveFileAs(const QString& path) {
-    if (!WriteFileSafely(path, Text()))
-        return false;
+    if (!WriteFileSafely(path, Text())) return false;
     FileName = path;
     Modified = false;
     HasFile = true;
@@ -385,15 +357,13 @@ bool TUnit::SaveFileAs(const QString& path) {
 bool TUnit::ReadProjectRecord(RecordReader& file, const QString& projectDir, System& system) {
     system.SetCurrentDirectory(projectDir);
     const QString text = ReadRecordString(file);
-    if (!file.ok())
-        return false;
+    if (!file.ok()) return false;
     FileName = Paths::ResolvePath(text, system.CurrentDirectory());
     return LoadFile(FileName);
 }
 
 bool TUnit::WriteProjectRecord(RecordWriter& file, const QString& projectDir) const {
-    if (!HasFile)
-        return false;
+    if (!HasFile) return false;
     WriteRecordString(file, UnitText::ProjectRecordPath(FileName, projectDir));
     return true;
 }
@@ -408,8 +378,7 @@ void TUnit::SelectLine(int line) {
 }
 
 void TUnit::InsertLines(const QStringList& texts) {
-    if (texts.isEmpty())
-        return;
+    if (texts.isEmpty()) return;
     QByteArray block;
     for (const QString& text : texts) block += Ansi::FromString(text) + "\r\n";
     block = UnitText::NormalizeLineBreaks(block);
@@ -434,8 +403,7 @@ void TUnit::ReplaceRange(qsizetype start, qsizetype length, const QByteArray& by
 
 void TUnit::ReplaceOccurrences(const QList<qsizetype>& offsets, qsizetype length,
                                const QByteArray& bytes) {
-    if (offsets.isEmpty())
-        return;
+    if (offsets.isEmpty()) return;
     {
         UndoStep step(*this);
         // Reports of each single edit are paused: a bulk replace is one change.
@@ -456,25 +424,17 @@ void TUnit::ReplaceOccurrences(const QList<qsizetype>& offsets, qsizetype length
     UnitChange();
 }
 
-qsizetype TUnit::TextLength() const {
-    return SendScintilla(SCI_GETLENGTH);
-}
+qsizetype TUnit::TextLength() const { return SendScintilla(SCI_GETLENGTH); }
 
-qsizetype TUnit::SelStart() const {
-    return SendScintilla(SCI_GETSELECTIONSTART);
-}
+qsizetype TUnit::SelStart() const { return SendScintilla(SCI_GETSELECTIONSTART); }
 
-qsizetype TUnit::SelLength() const {
-    return SendScintilla(SCI_GETSELECTIONEND) - SelStart();
-}
+qsizetype TUnit::SelLength() const { return SendScintilla(SCI_GETSELECTIONEND) - SelStart(); }
 
 void TUnit::SetSelection(qsizetype start, qsizetype length) {
     SendScintilla(SCI_SETSEL, static_cast<unsigned long>(start), static_cast<long>(start + length));
 }
 
-int TUnit::LineCount() const {
-    return static_cast<int>(SendScintilla(SCI_GETLINECOUNT));
-}
+int TUnit::LineCount() const { return static_cast<int>(SendScintilla(SCI_GETLINECOUNT)); }
 
 int TUnit::LineFromPosition(qsizetype offset) const {
     return static_cast<int>(
@@ -493,8 +453,7 @@ qsizetype TUnit::LineLength(int line) const {
 void TUnit::UpdateLineNumberWidth() {
     int digits = 4;
     for (int lines = LineCount(); lines >= 10000; lines /= 10) ++digits;
-    if (digits == lineNumberDigits_)
-        return;
+    if (digits == lineNumberDigits_) return;
     lineNumberDigits_ = digits;
     setMarginWidth(0, QString(digits + 1, QLatin1Char('0')));
 }

@@ -44,27 +44,19 @@ UnitManager::UnitManager(QWidget* workArea, QWidget* unitsPage, QLabel* statusPa
 UnitManager::~UnitManager() {
     // The editors and buttons belong to the work area and the Units page; the
     // dialogs to their parent window, unless they were given none.
-    if (findDialog_ && !findDialog_->parent())
-        delete findDialog_;
-    if (replaceDialog_ && !replaceDialog_->parent())
-        delete replaceDialog_;
+    if (findDialog_ && !findDialog_->parent()) delete findDialog_;
+    if (replaceDialog_ && !replaceDialog_->parent()) delete replaceDialog_;
 }
 
 TUnit* UnitManager::Current() const {
     return currentUnit_ >= 0 && currentUnit_ < Count() ? units_[currentUnit_] : nullptr;
 }
 
-FindDialog* UnitManager::Find() const {
-    return findDialog_;
-}
+FindDialog* UnitManager::Find() const { return findDialog_; }
 
-ReplaceDialog* UnitManager::Replace() const {
-    return replaceDialog_;
-}
+ReplaceDialog* UnitManager::Replace() const { return replaceDialog_; }
 
-QAbstractButton* UnitManager::ButtonAt(int i) const {
-    return buttons_.at(i);
-}
+QAbstractButton* UnitManager::ButtonAt(int i) const { return buttons_.at(i); }
 
 void UnitManager::NewUnit() {
     QStringList names;
@@ -79,8 +71,7 @@ void UnitManager::NewUnit() {
 void UnitManager::AddUnit(TUnit* unit, const QString& caption) {
     // Hidden explicitly, so the layout does not show it before SelectUnit does.
     unit->hide();
-    if (auto* grid = qobject_cast<QGridLayout*>(workArea_->layout()))
-        grid->addWidget(unit, 0, 0);
+    if (auto* grid = qobject_cast<QGridLayout*>(workArea_->layout())) grid->addWidget(unit, 0, 0);
     unit->StatusPanel = statusPanel_;
     units_ << unit;
 
@@ -123,14 +114,12 @@ void UnitManager::HideUnits() {
 
 void UnitManager::UnitButtonClick(QAbstractButton* button) {
     const int index = static_cast<int>(buttons_.indexOf(button));
-    if (index >= 0)
-        SelectUnit(index);
+    if (index >= 0) SelectUnit(index);
 }
 
 bool UnitManager::OpenUnit() {
     const std::optional<QString> path = dialogs_.OpenFile(AssemblyOpen());
-    if (!path)
-        return false;
+    if (!path) return false;
     auto* unit = new TUnit(workArea_);
     unit->hide();
     unit->FileName = *path;
@@ -153,10 +142,8 @@ void UnitManager::ShowSaveError() {
 
 bool UnitManager::SaveUnit() {
     TUnit* unit = Current();
-    if (!unit)
-        return false;
-    if (!unit->HasFile)
-        return SaveUnitAs();
+    if (!unit) return false;
+    if (!unit->HasFile) return SaveUnitAs();
     if (!unit->SaveFile()) {
         ShowSaveError();
         return false;
@@ -167,12 +154,10 @@ bool UnitManager::SaveUnit() {
 
 bool UnitManager::SaveUnitAs() {
     TUnit* unit = Current();
-    if (!unit)
-        return false;
+    if (!unit) return false;
     const std::optional<QString> path =
         dialogs_.SaveFile(AssemblySave(Paths::FileNamePart(unit->FileName)));
-    if (!path)
-        return false;
+    if (!path) return false;
     if (!unit->SaveFileAs(*path)) {
         ShowSaveError();
         return false;
@@ -183,14 +168,12 @@ bool UnitManager::SaveUnitAs() {
 
 void UnitManager::RemoveUnit() {
     TUnit* unit = Current();
-    if (!unit)
-        return;
+    if (!unit) return;
     if (unit->Modified) {
         const MsgAnswer answer =
             dialogs_.MessageBox(QStringLiteral("File is modified, save changes?"),
                                 QStringLiteral("Confirm"), MsgButtons::YesNoCancel);
-        if (answer == MsgAnswer::Cancel)
-            return;
+        if (answer == MsgAnswer::Cancel) return;
         if (answer == MsgAnswer::Yes) {
             bool saved = true;
             if (unit->HasFile) {
@@ -216,8 +199,7 @@ void UnitManager::RemoveUnit() {
 }
 
 void UnitManager::RemoveUnitAt(int index) {
-    if (index < 0 || index >= Count())
-        return;
+    if (index < 0 || index >= Count()) return;
     delete units_.takeAt(index);
     delete buttons_.takeAt(index);
     if (currentUnit_ == index) {
@@ -238,30 +220,25 @@ void UnitManager::CloseAllUnits() {
 }
 
 void UnitManager::UpdateButtonCaption(int index) {
-    if (index < 0 || index >= Count())
-        return;
+    if (index < 0 || index >= Count()) return;
     buttons_[index]->setText(Paths::FileNamePart(units_[index]->FileName));
 }
 
 void UnitManager::Copy() {
-    if (TUnit* unit = Current())
-        unit->copy();
+    if (TUnit* unit = Current()) unit->copy();
 }
 
 void UnitManager::Cut() {
-    if (TUnit* unit = Current())
-        unit->cut();
+    if (TUnit* unit = Current()) unit->cut();
 }
 
 void UnitManager::Paste() {
-    if (TUnit* unit = Current())
-        unit->paste();
+    if (TUnit* unit = Current()) unit->paste();
 }
 
 void UnitManager::Delete() {
     TUnit* unit = Current();
-    if (unit && unit->SelLength() > 0)
-        unit->removeSelectedText();
+    if (unit && unit->SelLength() > 0) unit->removeSelectedText();
 }
 
 void UnitManager::ShowFindDialog() {
@@ -281,8 +258,7 @@ bool UnitManager::CanAct() const {
 }
 
 void UnitManager::GotoLine() {
-    if (!CanAct())
-        return;
+    if (!CanAct()) return;
     const QString entry = dialogs_.InputBox(QStringLiteral("Goto Line"),
                                             QStringLiteral("Enter the line number."), QString());
     const std::optional<qint32> number = UnitText::ParseLineNumber(entry);
@@ -297,8 +273,7 @@ void UnitManager::GotoLine() {
 }
 
 bool UnitManager::SearchUnit(const SearchOptions& options, TUnit* unit) {
-    if (!unit)
-        return false;
+    if (!unit) return false;
     qsizetype from = unit->SelStart();
     if (options.down) {
         // Down starts after the selection, so Find Next moves on to the next hit.
@@ -307,16 +282,14 @@ bool UnitManager::SearchUnit(const SearchOptions& options, TUnit* unit) {
     }
     const QByteArrayView text = unit->TextView();
     const qsizetype hit = FindOccurrence(text.data(), text.size(), from, options);
-    if (hit < 0)
-        return false;
+    if (hit < 0) return false;
     unit->SetSelection(hit, options.findText.size());
     unit->setFocus();
     return true;
 }
 
 bool UnitManager::ReplaceInUnit(const SearchOptions& options, TUnit* unit) {
-    if (!unit)
-        return false;
+    if (!unit) return false;
     SearchOptions down = options;
     down.down = true;
     // A selected occurrence is found again by the search that follows.
@@ -325,38 +298,33 @@ bool UnitManager::ReplaceInUnit(const SearchOptions& options, TUnit* unit) {
         unit->SetSelection(0, 0);
         const QByteArrayView text = unit->TextView();
         const QList<qsizetype> offsets = ReplaceAllOffsets(text.data(), text.size(), down);
-        if (offsets.isEmpty())
-            return false;
+        if (offsets.isEmpty()) return false;
         unit->ReplaceOccurrences(offsets, down.findText.size(), down.replaceText);
         unit->setFocus();
         dialogs_.ShowMessage(QStringLiteral("Replaced ") + QString::number(offsets.size()) +
                              QStringLiteral(" occurences."));
         return true;
     }
-    if (!SearchUnit(down, unit))
-        return false;
+    if (!SearchUnit(down, unit)) return false;
     unit->ReplaceRange(unit->SelStart(), unit->SelLength(), down.replaceText);
     SearchUnit(down, unit);
     return true;
 }
 
 void UnitManager::FindDialogFind() {
-    if (!CanAct())
-        return;
+    if (!CanAct()) return;
     if (!SearchUnit(findDialog_->Options(), Current()))
         dialogs_.ShowMessage(QStringLiteral("Search string not found."));
 }
 
 void UnitManager::ReplaceDialogFind() {
-    if (!CanAct())
-        return;
+    if (!CanAct()) return;
     if (!SearchUnit(replaceDialog_->Options(), Current()))
         dialogs_.ShowMessage(QStringLiteral("Search string not found."));
 }
 
 void UnitManager::ReplaceDialogReplace() {
-    if (!CanAct())
-        return;
+    if (!CanAct()) return;
     if (!ReplaceInUnit(replaceDialog_->Options(), Current()))
         dialogs_.ShowMessage(QStringLiteral("Search string not found."));
 }

@@ -20,9 +20,7 @@
 
 namespace {
 
-QString Q(const char* text) {
-    return QString::fromLatin1(text);
-}
+QString Q(const char* text) { return QString::fromLatin1(text); }
 
 constexpr int kGiveUpMs = 30000;  // only a broken cancel takes this long
 
@@ -51,8 +49,7 @@ protected:
         guard.start(kGiveUpMs);
         QObject::connect(&poll, &QTimer::timeout, [this, act] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr || modal->objectName() != Q("ToolProgress"))
-                return;
+            if (modal == nullptr || modal->objectName() != Q("ToolProgress")) return;
             poll.stop();
             act(modal);
         });

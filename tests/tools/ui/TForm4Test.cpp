@@ -24,8 +24,7 @@ protected:
     }
     QRadioButton* Choice(const char* caption) {
         for (auto* button : form.findChildren<QRadioButton*>())
-            if (button->text() == QLatin1String(caption))
-                return button;
+            if (button->text() == QLatin1String(caption)) return button;
         ADD_FAILURE() << "no radio button " << caption;
         return nullptr;
     }

@@ -30,12 +30,9 @@ protected:
         units->ShowFindDialog();
         FindDialog* dialog = units->Find();
         Child<QLineEdit>(dialog, "FindText")->setText(text);
-        if (up != !dialog->Down())
-            Click(dialog, up ? "Up" : "Down");
-        if (matchCase != dialog->MatchCase())
-            Click(dialog, "MatchCase");
-        if (wholeWord != dialog->WholeWord())
-            Click(dialog, "WholeWord");
+        if (up != !dialog->Down()) Click(dialog, up ? "Up" : "Down");
+        if (matchCase != dialog->MatchCase()) Click(dialog, "MatchCase");
+        if (wholeWord != dialog->WholeWord()) Click(dialog, "WholeWord");
         return dialog;
     }
     ReplaceDialog* OpenReplace(const QString& find, const QString& with) {
@@ -117,8 +114,7 @@ TEST_F(FindReplaceTest, SearchOptions) {
         TUnit* unit = UnitWith(c.text);
         unit->SetSelection(0, 0);
         FindDialog* dialog = OpenFind(QString::fromLatin1(c.find), false, c.matchCase, c.wholeWord);
-        if (c.hit < 0)
-            dialogs.Message(kNotFound);
+        if (c.hit < 0) dialogs.Message(kNotFound);
         Click(dialog, "FindNext");
         if (c.hit >= 0) {
             EXPECT_EQ(Selection(unit), Sel(c.hit, qstrlen(c.find)));
@@ -234,8 +230,7 @@ TEST_F(FindReplaceTest, GotoLine) {
         dialogs.Clear();
         dialogs.Input(QString::fromLatin1(c.entry), QStringLiteral("Enter the line number."));
         const bool valid = c.entry[0] != '\0' && QByteArray(c.entry) != "12a";
-        if (!valid)
-            dialogs.Message(QStringLiteral("Not a valid line number."));
+        if (!valid) dialogs.Message(QStringLiteral("Not a valid line number."));
         window.setFocus();
         units->GotoLine();
         EXPECT_EQ(dialogs.shown().front().caption, QStringLiteral("Goto Line"));

@@ -158,8 +158,7 @@ TEST_F(TUnitTest, LoadFileMakesEveryLineBreakCrLf) {
 TEST_F(TUnitTest, EveryByteRoundTrips) {
     QByteArray bytes;
     for (int b = 0; b < 256; ++b) {
-        if (b != '\r' && b != '\n')
-            bytes.append(static_cast<char>(b));
+        if (b != '\r' && b != '\n') bytes.append(static_cast<char>(b));
     }
     bytes += "\r\n";
     ASSERT_EQ(bytes.size(), 256);
@@ -267,8 +266,7 @@ protected:
     static QString Record(const TUnit* unit, const QString& dir, bool* written = nullptr) {
         RecordWriter w;
         const bool ok = unit->WriteProjectRecord(w, dir);
-        if (written)
-            *written = ok;
+        if (written) *written = ok;
         RecordReader r(w.data());
         return w.data().isEmpty() ? QString() : ReadRecordString(r);
     }
