@@ -1,6 +1,7 @@
 #include "support/WindowFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QTest>
 
@@ -18,7 +19,8 @@ TForm1& WindowTest::Start() {
     form = std::make_unique<TForm1>(dialogs, *system);
     form->show();
     form->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QApplication::setActiveWindow(form.get());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
     return *form;
 }
 
@@ -31,4 +33,8 @@ void WindowTest::Trigger(const char* actionName) {
     QAction* a = Find<QAction>(actionName);
     ASSERT_NE(a, nullptr) << actionName;
     if (a->isEnabled()) a->trigger();
+}
+
+bool WaitUntil(const std::function<bool()>& condition, int ms) {
+    return QTest::qWaitFor(condition, ms);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Builds the real main window offscreen on a temporary executable directory,
 // with every dialog answered by ScriptedDialogs.
+#include <functional>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -32,3 +33,8 @@ protected:
     std::unique_ptr<TForm1> form;
     QString startDirectory;
 };
+
+// Waits until `condition` holds, processing events, for at most `ms`
+// milliseconds. Use with EXPECT_TRUE: Qt Test's QTRY_ macros only return from
+// the test function on failure, which gtest would count as a pass.
+bool WaitUntil(const std::function<bool()>& condition, int ms = 10000);
