@@ -128,6 +128,10 @@ TForm1::TForm1(Dialogs& dialogs, System& system, QWidget* parent)
     statusPanel1_ = new QLabel(status);
     statusPanel1_->setObjectName(QStringLiteral("StatusPanel1"));
     statusPanel1_->setMinimumWidth(50);
+    for (QLabel* panel : {statusPanel0_, statusPanel1_}) {
+        panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        panel->setContentsMargins(4, 0, 4, 0);
+    }
     status->addWidget(statusPanel0_);
     status->addWidget(statusPanel1_);
     setStatusBar(status);
@@ -354,12 +358,8 @@ void TForm1::BuildSideArea(QWidget* row) {
     sideControl_ = new QTabWidget(row);
     sideControl_->setObjectName(QStringLiteral("SideControl"));
     sideControl_->setFixedWidth(144);
-    sideControl_->setDocumentMode(true);
-    // Three tabs must fit the narrow side area without scroll arrows.
     sideControl_->setUsesScrollButtons(false);
     sideControl_->tabBar()->setExpanding(true);
-    sideControl_->setStyleSheet(
-        QStringLiteral("QTabBar::tab { padding: 3px 2px; min-width: 20px; }"));
 
     auto buttonPage = [this](const char* name, QWidget*& panel, const char* panelName) {
         auto* scroll = new QScrollArea(sideControl_);
@@ -399,6 +399,8 @@ void TForm1::BuildSideArea(QWidget* row) {
     sideControl_->addTab(buttonPage("WizardsTabSheet", wizardButtonsPanel_, "WizardButtonsPanel"),
                          QStringLiteral("Wizards"));
     connect(sideControl_, &QTabWidget::currentChanged, this, &TForm1::SideControlChange);
+    // 144 pixels, or wider when the desktop font needs more for the three tabs.
+    sideControl_->setFixedWidth(qMax(144, sideControl_->tabBar()->sizeHint().width() + 2));
     layout->addWidget(sideControl_);
 
     auto* gap = new QWidget(row);

@@ -2,6 +2,9 @@
 //   velmora_screens <output-directory>
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -39,5 +42,21 @@ int main(int argc, char** argv) {
     side->setCurrentIndex(0);
     form.ShowMessagePanel();
     Save(form, out, "main-messages");
+    // Each top-level menu, opened under its title.
+    side->setCurrentIndex(0);
+    form.HideMessagePanel();
+    int n = 0;
+    for (QAction* top : form.menuBar()->actions()) {
+        QMenu* menu = top->menu();
+        menu->popup(form.mapToGlobal(form.menuBar()->actionGeometry(top).bottomLeft()));
+        QApplication::processEvents();
+        QPixmap shot = form.grab();
+        QPainter painter(&shot);
+        const QPoint at = form.menuBar()->actionGeometry(top).bottomLeft() + form.menuBar()->pos();
+        painter.drawPixmap(at, menu->grab());
+        painter.end();
+        shot.save(out + QStringLiteral("/menu-%1.png").arg(++n));
+        menu->hide();
+    }
     return 0;
 }
