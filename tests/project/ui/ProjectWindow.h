@@ -3,6 +3,7 @@
 // user's ways into the project: the file commands, the option buttons, and
 // clicks on the option controls where a user would click.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QListWidget>
 #include <QRadioButton>
@@ -45,12 +46,16 @@ protected:
     void ClickSideTab(int index) {
         QTabBar* bar = Find<QTabWidget>("SideControl")->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
+        // Lay out what was just shown, so clicks and arrow keys meet the
+        // controls where the user sees them.
+        QApplication::processEvents();
     }
     // The Options tab, then option button n.
     void ShowPanel(int n) {
         ClickSideTab(1);
         const QByteArray name = "Option" + QByteArray::number(n);
         QTest::mouseClick(Find<QToolButton>(name.constData()), Qt::LeftButton);
+        QApplication::processEvents();
     }
 
     // Clicks a check box or radio button on its indicator, which is inside
