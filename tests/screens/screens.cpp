@@ -10,6 +10,7 @@
 
 #include "platform/PosixSystem.h"
 #include "platform/ui/QtDialogs.h"
+#include "project/ui/ProjectManager.h"
 #include "shell/TForm1.h"
 
 namespace {
@@ -29,6 +30,11 @@ int main(int argc, char** argv) {
     PosixSystem system(QString::fromLocal8Bit(VELMORA_SOURCE_DIR) + QStringLiteral("/data"));
     QtDialogs dialogs;
     TForm1 form(dialogs, system);
+    // A few library names, so the Library Files panel shows filled lists.
+    form.Project().LibDirBox().Append(QStringLiteral("import32.lib"));
+    form.Project().LibDirBox().Append(QStringLiteral("c0w32.obj"), true);
+    form.Project().CurProjectBox().Append(QStringLiteral("mylib.lib"));
+    form.Project().ResourceBox().Append(QStringLiteral("dialogs.res"), true);
     form.show();
     Save(form, out, "main-units");
     auto* side = form.findChild<QTabWidget*>(QStringLiteral("SideControl"));

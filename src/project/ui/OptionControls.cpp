@@ -5,8 +5,28 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QValidator>
 
+#include "platform/Ansi.h"
 #include "store/CheckList.h"
+
+namespace {
+
+// The project file stores texts as windows-1252 bytes; a character outside
+// that code page would be saved as '?' and come back different, so it is not
+// accepted in the first place.
+class AnsiValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        for (const QChar c : input) {
+            if (c != QLatin1Char('?') && Ansi::CharToByte(c) == '?') return Invalid;
+        }
+        return Acceptable;
+    }
+};
+
+}  // namespace
 
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
     : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
@@ -75,6 +95,7 @@ QWidget* CreateOptionControl(TProjectOptions& options, TProjectOptions::Option o
     switch (info.kind) {
         case Kind::Text: {
             auto* edit = new QLineEdit(parent);
+            edit->setValidator(new AnsiValidator(edit));
             edit->setText(options.Text(option));
             QObject::connect(edit, &QLineEdit::textEdited, &options,
                              [&options, option](const QString& t) { options.SetText(option, t); });

@@ -148,6 +148,9 @@ void ProjectManager::LoadProject() {
     }
 
     const qint32 count = ReadRecordInteger(f);
+    // No writer stores a negative count; reading the options from here would
+    // take unit records for option values.
+    if (f.ok() && count < 0) f.Fail();
     for (qint32 n = 0; f.ok() && n < count; ++n) {
         units_.NewUnit();
         const int last = units_.Count() - 1;
