@@ -1,6 +1,7 @@
 #include "build/RunCommands.h"
 
 #include "platform/Ansi.h"
+#include "platform/Paths.h"
 #include "project/ProjectOptions.h"
 #include "store/ConfigData.h"
 #include "store/RecordFile.h"
@@ -21,8 +22,15 @@ QString BuiltProgramExtension(const TProjectOptions& o) {
     return PickPiece(o.Choice(TProjectOptions::LO32_OutputType), {".exe", ".dll"});
 }
 
+QString BuiltProgramBase(const QString& projectFileName, const TProjectOptions& options) {
+    const QString executable = options.Text(TProjectOptions::Project_Executable);
+    if (executable.isEmpty()) return StripExtension(projectFileName);
+    // The linker runs in the project's directory and drops any directory typed here.
+    return Paths::DirectoryPart(projectFileName) + StripExtension(Paths::FileNamePart(executable));
+}
+
 QString RunCommandLine(const QString& projectFileName, const TProjectOptions& options) {
-    return StripExtension(projectFileName) + BuiltProgramExtension(options);
+    return BuiltProgramBase(projectFileName, options) + BuiltProgramExtension(options);
 }
 
 std::optional<QString> DebugCommandLine(const TConfigDataList& configList,
@@ -42,5 +50,5 @@ std::optional<QString> DebugCommandLine(const TConfigDataList& configList,
     // Each debugger name brings its own separator: the stored directory is a
     // full path without a trailing one.
     return toolsDir + PickPiece(index, {"/td.exe ", "/tdw.exe ", "/td32.exe "}) +
-           StripExtension(shortProjectFileName) + BuiltProgramExtension(options);
+           BuiltProgramBase(shortProjectFileName, options) + BuiltProgramExtension(options);
 }

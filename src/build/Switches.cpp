@@ -1,5 +1,7 @@
 #include "build/Switches.h"
 
+#include <QSaveFile>
+
 #include "platform/Ansi.h"
 #include "platform/Paths.h"
 #include "platform/System.h"
@@ -88,10 +90,11 @@ QString AssemblerCommand(const QString& assemblerPath, const QString& shortExeDi
 }
 
 bool WriteAssemblerResponse(const System& system, const TProjectOptions& options,
-                            const QString& unitFileName) {
+                            const QString& unitFileName, FileWriteError* error) {
     const QString text =
         AssemblerResponseText(AssemblerSwitches(options), system.ShortPath(unitFileName));
-    return WriteResponseFile(system.ExecutableDirectory() + QStringLiteral("Tasm.rsp"), text);
+    return WriteResponseFile(system.ExecutableDirectory() + QStringLiteral("Tasm.rsp"), text,
+                             error);
 }
 
 QString LinkerSwitches(const TProjectOptions& o) {
@@ -203,9 +206,9 @@ LinkerResponses BuildLinkerResponses(const LinkerInputs& in, const System& syste
     return out;
 }
 
-bool WriteLinkerResponses(const LinkerResponses& responses) {
+bool WriteLinkerResponses(const LinkerResponses& responses, FileWriteError* error) {
     for (const ResponseFile& file : responses.files) {
-        if (!WriteResponseFile(file.path, file.text)) return false;
+        if (!WriteResponseFile(file.path, file.text, error)) return false;
     }
     return true;
 }
@@ -248,6 +251,11 @@ QString ResponseLines(const QStringList& lines) {
     return text;
 }
 
-bool WriteResponseFile(const QString& path, const QString& text) {
-    return WriteFileSafely(path, Ansi::FromString(text));
+bool WriteResponseFile(const QString& path, const QString& text, FileWriteError* error) {
+    const QByteArray bytes = Ansi::FromString(text);
+    QSaveFile file(path);
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!written && error != nullptr) *error = {path, file.errorString()};
+    return written;
 }

@@ -10,6 +10,12 @@
 class System;
 class TProjectOptions;
 
+// Which file could not be written, and the system's reason.
+struct FileWriteError {
+    QString path;
+    QString reason;
+};
+
 // --- Assembler ---------------------------------------------------------------
 
 // The switch text of the assembler options; it always ends with "/t /m".
@@ -23,9 +29,9 @@ QString AssemblerResponseText(const QString& switches, const QString& shortUnitP
 // `assemblerPath` + " @" + `shortExeDir` + "Tasm.rsp".
 QString AssemblerCommand(const QString& assemblerPath, const QString& shortExeDir);
 // Writes "Tasm.rsp" for the unit file `unitFileName` into the executable's
-// directory; false when the file could not be written.
+// directory; false when the file could not be written, with the reason in `error`.
 bool WriteAssemblerResponse(const System& system, const TProjectOptions& options,
-                            const QString& unitFileName);
+                            const QString& unitFileName, FileWriteError* error = nullptr);
 
 // --- Linker ------------------------------------------------------------------
 
@@ -75,8 +81,9 @@ struct LinkerResponses {
 // The response files of one link, in the order they are written. `system`
 // supplies the short forms; bare names are looked up in `currentDirectory`.
 LinkerResponses BuildLinkerResponses(const LinkerInputs& inputs, const System& system);
-// Writes every file of `responses`, stopping at the first that cannot be written.
-bool WriteLinkerResponses(const LinkerResponses& responses);
+// Writes every file of `responses`, stopping at the first that cannot be
+// written; that file and the reason go into `error`.
+bool WriteLinkerResponses(const LinkerResponses& responses, FileWriteError* error = nullptr);
 // The linker command: "@" fields for Tlink.rsp and every optional file that
 // was written, each in its own comma-separated position, trailing commas removed.
 QString LinkerCommand(const QString& linkerPath, const QString& shortExeDir,
@@ -92,5 +99,6 @@ QString ShortExecutableDirectory(const System& system);
 QString ShortFormIn(const System& system, const QString& currentDirectory, const QString& name);
 // Each line followed by CR LF.
 QString ResponseLines(const QStringList& lines);
-// Writes `text` as windows-1252 bytes, replacing the file; false on failure.
-bool WriteResponseFile(const QString& path, const QString& text);
+// Writes `text` as windows-1252 bytes, replacing the file; false on failure,
+// with the reason in `error`.
+bool WriteResponseFile(const QString& path, const QString& text, FileWriteError* error = nullptr);

@@ -28,11 +28,15 @@ void ToolRunner::Start(const QString& commandLine, const QString& outputFile) {
     if (running_) return;
     cancelled_ = false;
     outcome_ = RunOutcome::NotStarted;
+    outputError_.clear();
 
     // The output file is emptied even when the tool then fails to start, so it
     // never shows an older tool's output.
     QFile output(outputFile);
-    if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate)) return Fail();
+    if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        outputError_ = output.errorString();
+        return Fail(RunOutcome::OutputNotCreated);
+    }
     output.close();
 
     QStringList words = SplitCommandLine(commandLine);
@@ -72,10 +76,10 @@ void ToolRunner::Cancel() {
     killTimer_.start(killGraceMs_);
 }
 
-void ToolRunner::Fail() {
+void ToolRunner::Fail(RunOutcome outcome) {
     running_ = false;
     killTimer_.stop();
-    outcome_ = RunOutcome::NotStarted;
+    outcome_ = outcome;
     emit failedToStart();
 }
 

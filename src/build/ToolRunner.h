@@ -10,9 +10,10 @@
 class QProcess;
 
 enum class RunOutcome {
-    Finished,    // the tool ran and ended by itself; its exit code is not looked at
-    NotStarted,  // the program could not be started (or the output file not created)
-    Cancelled,   // the tool was started and then stopped by Cancel
+    Finished,          // the tool ran and ended by itself; its exit code is not looked at
+    NotStarted,        // the program could not be started
+    Cancelled,         // the tool was started and then stopped by Cancel
+    OutputNotCreated,  // the output file could not be created, so nothing was started
 };
 
 class ToolRunner : public QObject {
@@ -38,13 +39,15 @@ public:
     qint64 ProcessId() const;
     // The outcome of the latest run, valid once it has ended.
     RunOutcome Outcome() const { return outcome_; }
+    // The system's reason when the outcome is OutputNotCreated.
+    QString OutputError() const { return outputError_; }
 
 signals:
     void finished();
     void failedToStart();
 
 private:
-    void Fail();
+    void Fail(RunOutcome outcome = RunOutcome::NotStarted);
     void KillNow();
 
     std::unique_ptr<QProcess> process_;
@@ -53,4 +56,5 @@ private:
     bool running_ = false;
     bool cancelled_ = false;
     RunOutcome outcome_ = RunOutcome::NotStarted;
+    QString outputError_;
 };

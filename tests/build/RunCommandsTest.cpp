@@ -53,6 +53,27 @@ TEST(RunCommandLine, ProjectPathUpToItsFirstDotWithTheExtension) {
     EXPECT_EQ(RunCommandLine(Q("/tmp/my work/hello.vpj"), o), Q("/tmp/my work/hello.exe"));
 }
 
+TEST(RunCommandLine, FollowsTheExecutableNameInTheProjectDirectory) {
+    struct Case {
+        const char* executable;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"prog.exe", "/tmp/my.dir/prog.com"},
+        // A directory typed with the name is dropped, as the linker drops it.
+        {"/out/prog.exe", "/tmp/my.dir/prog.com"},
+        {"C:\\OUT\\prog.exe", "/tmp/my.dir/prog.com"},
+        {"prog", "/tmp/my.dir/prog.com"},
+        {"prog.v2.exe", "/tmp/my.dir/prog.com"},
+    };
+    for (const Case& c : cases) {
+        O o;
+        o.SetChoice(O::LO16_ImageType, 2);
+        o.SetText(O::Project_Executable, Q(c.executable));
+        EXPECT_EQ(RunCommandLine(Q("/tmp/my.dir/hello.vpj"), o), Q(c.expected)) << c.executable;
+    }
+}
+
 // A store holding what the Settings dialog's OK writes.
 void PutSettings(TConfigDataList& store, const QByteArray* directory, const int* debugger) {
     if (directory) {
@@ -120,6 +141,18 @@ TEST(DebugCommandLine, ShortProjectPathIsCutAtItsFirstDot) {
     o.SetChoice(O::LO16_ImageType, 2);
     EXPECT_EQ(DebugCommandLine(store, Q("/tmp/x/my.dir/hello.vpj"), o),
               Q("/opt/tasm/td.exe /tmp/x/my.com"));
+}
+
+TEST(DebugCommandLine, FollowsTheExecutableName) {
+    TConfigDataList store;
+    const QByteArray dir("/opt/tasm\0", 10);
+    const int index = 2;
+    PutSettings(store, &dir, &index);
+    O o;
+    o.SetFlag(O::LO32_UseThisLinker, true);
+    o.SetText(O::Project_Executable, Q("/out/prog.exe"));
+    EXPECT_EQ(DebugCommandLine(store, Q("/tmp/my.dir/hello.vpj"), o),
+              Q("/opt/tasm/td32.exe /tmp/my.dir/prog.exe"));
 }
 
 TEST(DebugCommandLine, NoneWhenASettingIsMissing) {

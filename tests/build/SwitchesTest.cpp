@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "build/Switches.h"
 #include "platform/PosixSystem.h"
 #include "project/ProjectOptions.h"
@@ -181,11 +183,14 @@ TEST(AssemblerResponse, WrittenBesideTheExecutableAndReplaced) {
     EXPECT_EQ(TempDir::Read(exeDir + Q("Tasm.rsp")), "/r /s /w1 /mu /zi /os /t /m\r\n\r\n");
 }
 
-TEST(AssemblerResponse, UnwritableDirectoryFails) {
+TEST(AssemblerResponse, UnwritableDirectoryFailsAndSaysWhy) {
     TempDir dir;
     PosixSystem system(dir.File(Q("missing/")));
     O o;
-    EXPECT_FALSE(WriteAssemblerResponse(system, o, QString()));
+    FileWriteError error;
+    EXPECT_FALSE(WriteAssemblerResponse(system, o, QString(), &error));
+    EXPECT_EQ(error.path, dir.File(Q("missing/Tasm.rsp")));
+    EXPECT_FALSE(error.reason.isEmpty());
 }
 
 TEST(ShortForms, ExecutableDirectory) {
@@ -534,6 +539,19 @@ TEST_F(LinkerResponsesTest, WrittenFilesAndTheCommandFollowTheLatestLink) {
 TEST_F(LinkerResponsesTest, UnwritableDirectoryFails) {
     in.exeDir = dir.File(Q("missing/"));
     EXPECT_FALSE(WriteLinkerResponses(Build()));
+}
+
+TEST_F(LinkerResponsesTest, WritingStopsAtTheFirstFileThatCannotBeWritten) {
+    options.SetText(O::Project_Map, Q("m"));
+    options.SetText(O::Project_Definition, Q("d"));
+    // A directory where Tmap.rsp belongs cannot be replaced by a file.
+    dir.MakeDir(Q("ide/Tmap.rsp"));
+    FileWriteError error;
+    EXPECT_FALSE(WriteLinkerResponses(Build(), &error));
+    EXPECT_EQ(error.path, in.exeDir + Q("Tmap.rsp"));
+    EXPECT_FALSE(error.reason.isEmpty());
+    EXPECT_TRUE(QFile::exists(in.exeDir + Q("Tlink.rsp")));
+    EXPECT_FALSE(QFile::exists(in.exeDir + Q("Tdef.rsp")));
 }
 
 }  // namespace

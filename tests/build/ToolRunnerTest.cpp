@@ -125,11 +125,12 @@ TEST_F(ToolRunnerTest, ProgramsThatCannotStartAreReportedAndLeaveAnEmptyMessageF
     }
 }
 
-TEST_F(ToolRunnerTest, MessageFileThatCannotBeCreatedMeansNotStarted) {
+TEST_F(ToolRunnerTest, MessageFileThatCannotBeCreatedStartsNothingAndSaysWhy) {
     const QString command = PrepareAssembly("hello.asm", "nop\r\n");
     messages = dir.File(Q("missing/Velmora.msg"));
     ToolRunner runner;
-    EXPECT_EQ(RunToEnd(runner, command), RunOutcome::NotStarted);
+    EXPECT_EQ(RunToEnd(runner, command), RunOutcome::OutputNotCreated);
+    EXPECT_FALSE(runner.OutputError().isEmpty());
     EXPECT_EQ(FakeToolLog(tools), QString());
 }
 

@@ -38,56 +38,79 @@ QString BuildDriver::MessageFileName() const {
     return system_.ExecutableDirectory() + QStringLiteral("Velmora.msg");
 }
 
-bool BuildDriver::RunCaptured(const QString& commandLine, const QString& label) {
+namespace {
+
+// Holds a flag up for the length of a command, however the command ends.
+class BusyScope {
+public:
+    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+    ~BusyScope() { busy_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& busy_;
+};
+
+QByteArray ReadMessageFile(const QString& path) {
+    QByteArray bytes;
+    ReadWholeFile(path, bytes);
+    return bytes;
+}
+
+}  // namespace
+
+RunOutcome BuildDriver::RunCaptured(const QString& commandLine, const QString& label) {
     ToolProgressDialog progress(label, window_);
     if (progressShowDelay >= 0) progress.SetShowDelay(progressShowDelay);
     const RunOutcome outcome = progress.Run(commandLine, MessageFileName());
-    if (outcome == RunOutcome::Cancelled) cancelled_ = true;
-    return outcome != RunOutcome::NotStarted;
+    outputError_ = progress.OutputError();
+    return outcome;
 }
 
-void BuildDriver::ReportFileError(const QString& path) {
-    fileError_ = true;
-    dialogs_.MessageBox(QStringLiteral("Could not write ") + path + QLatin1Char('.'), Error(),
-                        MsgButtons::Ok);
+bool BuildDriver::ReportFileError(const FileWriteError& error) {
+    dialogs_.MessageBox(QStringLiteral("Could not write ") + error.path + QStringLiteral(": ") +
+                            error.reason + QLatin1Char('.'),
+                        Error(), MsgButtons::Ok);
+    return false;
 }
 
-bool BuildDriver::Assemble(int unitIndex, int count) {
+bool BuildDriver::Assemble(int unitIndex, int ordinal, int count) {
     const TUnit* unit = units_.At(unitIndex);
-    if (!WriteAssemblerResponse(system_, project_.Options(), unit->FileName)) {
-        ReportFileError(system_.ExecutableDirectory() + QStringLiteral("Tasm.rsp"));
-        return false;
+    FileWriteError writeError;
+    if (!WriteAssemblerResponse(system_, project_.Options(), unit->FileName, &writeError)) {
+        return ReportFileError(writeError);
     }
     const QString command =
         AssemblerCommand(AssemblerPath(hooks_.toolsDirectory(), project_.Options()),
                          ShortExecutableDirectory(system_));
     const QString label = QStringLiteral("Assembling %1 (%2 of %3)")
                               .arg(Paths::FileNamePart(unit->FileName))
-                              .arg(unitIndex + 1)
+                              .arg(ordinal)
                               .arg(count);
-    if (!RunCaptured(command, label)) {
-        dialogs_.MessageBox(QStringLiteral("Could not run assembler executable."), Error(),
-                            MsgButtons::Ok);
-        return false;
+    switch (RunCaptured(command, label)) {
+        case RunOutcome::OutputNotCreated:
+            return ReportFileError({MessageFileName(), outputError_});
+        case RunOutcome::NotStarted:
+            dialogs_.MessageBox(QStringLiteral("Could not run assembler executable."), Error(),
+                                MsgButtons::Ok);
+            return false;
+        case RunOutcome::Cancelled:
+            // What the tool printed before it was stopped is still worth seeing.
+            AddAssemblerMessages();
+            return false;
+        case RunOutcome::Finished:
+            break;
     }
     AddAssemblerMessages();
-    return !cancelled_;
+    return true;
 }
 
-bool BuildDriver::MakeProject() {
-    BuildMessages.clear();
-    cancelled_ = false;
-    fileError_ = false;
-    const int count = units_.Count();
-    for (int i = 0; i < count; ++i) {
-        if (!Assemble(i, count)) return false;
-    }
-    system_.SetCurrentDirectory(project_.ProjectDirectory());
-
+bool BuildDriver::Link() {
     LinkerInputs inputs;
     inputs.options = &project_.Options();
     inputs.projectFileName = project_.ProjectFileName;
-    for (int i = 0; i < count; ++i) inputs.unitFileNames << units_.At(i)->FileName;
+    for (int i = 0; i < units_.Count(); ++i) inputs.unitFileNames << units_.At(i)->FileName;
     inputs.libDirChecked = project_.LibDirBox().CheckedTexts();
     inputs.curProjectChecked = project_.CurProjectBox().CheckedTexts();
     inputs.resourceChecked = project_.ResourceBox().CheckedTexts();
@@ -95,38 +118,58 @@ bool BuildDriver::MakeProject() {
     inputs.shortExeDir = ShortExecutableDirectory(system_);
     inputs.currentDirectory = system_.CurrentDirectory();
     const LinkerResponses responses = BuildLinkerResponses(inputs, system_);
-    if (!WriteLinkerResponses(responses)) {
-        ReportFileError(system_.ExecutableDirectory() + QStringLiteral("Tlink.rsp"));
-        return false;
+    FileWriteError writeError;
+    const bool written = WriteLinkerResponses(responses, &writeError);
+    // The flags tell which optional files this link wrote; after a failed write
+    // no file from the failed one on counts.
+    Flags = LinkerResponseFlags{};
+    for (const ResponseFile& file : responses.files) {
+        if (!written && file.path == writeError.path) break;
+        if (file.name == QLatin1String("Tmap.rsp")) Flags.MapResponseWritten = true;
+        if (file.name == QLatin1String("Tlib.rsp")) Flags.LibResponseWritten = true;
+        if (file.name == QLatin1String("Tdef.rsp")) Flags.DefResponseWritten = true;
+        if (file.name == QLatin1String("Tres.rsp")) Flags.ResResponseWritten = true;
     }
-    Flags = responses.flags;
+    if (!written) return ReportFileError(writeError);
+
     const QString command = LinkerCommand(LinkerPath(hooks_.toolsDirectory(), project_.Options()),
                                           inputs.shortExeDir, Flags);
     const QString label =
         QStringLiteral("Linking ") + StripExtension(Paths::FileNamePart(project_.ProjectFileName));
-    if (!RunCaptured(command, label)) {
-        dialogs_.MessageBox(QStringLiteral("Could not run linker executable."), Error(),
-                            MsgButtons::Ok);
+    switch (RunCaptured(command, label)) {
+        case RunOutcome::OutputNotCreated:
+            return ReportFileError({MessageFileName(), outputError_});
+        case RunOutcome::NotStarted:
+            dialogs_.MessageBox(QStringLiteral("Could not run linker executable."), Error(),
+                                MsgButtons::Ok);
+            return false;
+        case RunOutcome::Cancelled:
+            AddLinkerMessages();
+            return false;
+        case RunOutcome::Finished:
+            break;
     }
     AddLinkerMessages();
-    return !cancelled_;
+    return true;
+}
+
+bool BuildDriver::MakeProject() {
+    BuildMessages.clear();
+    // The assembler writes each object file into the current directory, and the
+    // linker looks for them in the project's: both run there.
+    system_.SetCurrentDirectory(project_.ProjectDirectory());
+    const int count = units_.Count();
+    for (int i = 0; i < count; ++i) {
+        if (!Assemble(i, i + 1, count)) return false;
+    }
+    return Link();
 }
 
 bool BuildDriver::CompileCurrentUnit() {
     BuildMessages.clear();
-    cancelled_ = false;
-    fileError_ = false;
     if (units_.CurrentUnit() < 0) return false;
-    return Assemble(units_.CurrentUnit(), 1);
+    return Assemble(units_.CurrentUnit(), 1, 1);
 }
-
-namespace {
-QByteArray ReadMessageFile(const QString& path) {
-    QByteArray bytes;
-    ReadWholeFile(path, bytes);
-    return bytes;
-}
-}  // namespace
 
 void BuildDriver::AddAssemblerMessages() {
     BuildMessages << AssemblerMessageLines(ReadMessageFile(MessageFileName()));
@@ -147,31 +190,29 @@ void BuildDriver::ShowBuildMessages() {
 }
 
 void BuildDriver::ProgMakeClick() {
-    if (busy_ || !project_.SaveAll()) return;
-    busy_ = true;
+    if (busy_) return;
+    const BusyScope busy(busy_);
+    if (!project_.SaveAll()) return;
     MakeProject();
-    busy_ = false;
-    // A response file that could not be written ends the command before the list is shown.
-    if (!fileError_) ShowBuildMessages();
+    ShowBuildMessages();
 }
 
 void BuildDriver::CompileUnit1Click() {
     // Without a current unit there is nothing to compile.
-    if (busy_ || units_.CurrentUnit() < 0 || !units_.SaveUnit()) return;
-    busy_ = true;
+    if (busy_ || units_.CurrentUnit() < 0) return;
+    const BusyScope busy(busy_);
+    if (!units_.SaveUnit()) return;
     CompileCurrentUnit();
-    busy_ = false;
-    if (!fileError_) ShowBuildMessages();
+    ShowBuildMessages();
 }
 
 bool BuildDriver::BuildForRun() {
-    if (busy_ || !project_.SaveAll()) return false;
-    busy_ = true;
+    if (busy_) return false;
+    const BusyScope busy(busy_);
+    if (!project_.SaveAll()) return false;
     const bool completed = MakeProject();
-    busy_ = false;
-    if (fileError_) return false;
     ShowBuildMessages();
-    // Any kept line stops Run and Debug, a warning as much as an error; so does Cancel.
+    // Any kept line stops Run and Debug, a warning as much as an error.
     return completed && messageList_->count() == 0;
 }
 
@@ -193,12 +234,15 @@ void BuildDriver::ProgDebugClick() {
 }
 
 void BuildDriver::DosShell1Click() {
-    // Linux has no command.com: open the desktop's terminal, which starts the user's shell.
-    for (const char* terminal : {"x-terminal-emulator", "xterm", "gnome-terminal", "konsole"}) {
+    // Linux has no command.com: open the desktop's terminal, which starts the
+    // user's shell in the current directory.
+    const char* const terminals[] = {"x-terminal-emulator", "xterm", "gnome-terminal", "konsole"};
+    for (const char* terminal : terminals) {
         if (system_.StartDetached(QString::fromLatin1(terminal))) return;
     }
-    dialogs_.MessageBox(QStringLiteral("Could not run command.com."), Error(),
-                        MsgButtons::OkCancel);
+    dialogs_.MessageBox(
+        QStringLiteral("Could not run x-terminal-emulator, xterm, gnome-terminal or konsole."),
+        Error(), MsgButtons::OkCancel);
 }
 
 void BuildDriver::MessageListDblClick() {

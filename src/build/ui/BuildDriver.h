@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "build/Switches.h"
+#include "build/ToolRunner.h"
 
 class Dialogs;
 class ProjectManager;
@@ -38,10 +39,11 @@ public:
 
     QString MessageFileName() const;
     // Runs one tool with its output in the message file, behind a progress box
-    // that can cancel it; false when the tool could not be started.
-    bool RunCaptured(const QString& commandLine, const QString& label);
-    // Both return false when the build was cancelled or a response file could
-    // not be written, so that Run and Debug do not go on.
+    // that can cancel it. Started means Finished or Cancelled.
+    RunOutcome RunCaptured(const QString& commandLine, const QString& label);
+    // Both return false when the build did not run to its end: cancelled, a
+    // tool that could not be started, or a file that could not be written.
+    // Run and Debug then start nothing.
     bool MakeProject();
     bool CompileCurrentUnit();
     void AddAssemblerMessages();
@@ -60,9 +62,10 @@ public:
     int progressShowDelay = -1;
 
 private:
-    bool Assemble(int unitIndex, int count);
+    bool Assemble(int unitIndex, int ordinal, int count);
+    bool Link();
     bool BuildForRun();
-    void ReportFileError(const QString& path);
+    bool ReportFileError(const FileWriteError& error);
 
     UnitManager& units_;
     ProjectManager& project_;
@@ -72,7 +75,6 @@ private:
     System& system_;
     QWidget* window_;
     BuildHooks hooks_;
-    bool cancelled_ = false;
-    bool fileError_ = false;
+    QString outputError_;  // why the message file could not be created
     bool busy_ = false;
 };

@@ -83,5 +83,5 @@ bool RunCaptured(QWidget* parent, const QString& commandLine, const QString& out
                  const QString& label, RunOutcome& outcome) {
     ToolProgressDialog dialog(label, parent);
     outcome = dialog.Run(commandLine, outputFile);
-    return outcome != RunOutcome::NotStarted;
+    return outcome == RunOutcome::Finished || outcome == RunOutcome::Cancelled;
 }

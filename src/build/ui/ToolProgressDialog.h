@@ -23,6 +23,8 @@ public:
 
     void SetShowDelay(int milliseconds) { showDelayMs_ = milliseconds; }
     void SetKillGracePeriod(int milliseconds) { runner_.SetKillGracePeriod(milliseconds); }
+    // The system's reason when the output file could not be created.
+    QString OutputError() const { return runner_.OutputError(); }
 
 public slots:
     // Stops the running tool; the box stays until it has ended.
@@ -42,6 +44,7 @@ private:
 
 // Runs `commandLine` with its standard output in `outputFile` under a
 // ToolProgressDialog labelled `label`. True when the tool could be started
-// (outcome Finished or Cancelled), false when it could not (NotStarted).
+// (outcome Finished or Cancelled), false when it could not (NotStarted or
+// OutputNotCreated).
 bool RunCaptured(QWidget* parent, const QString& commandLine, const QString& outputFile,
                  const QString& label, RunOutcome& outcome);
