@@ -305,13 +305,13 @@ void TForm1::BuildMenus() {
 }
 
 void TForm1::BuildToolbar(QWidget* panel) {
-    struct Spec {
+    struct ToolButton {
         const char* name;
         const char* hint;
         QStyle::StandardPixmap icon;
         int x;
     };
-    const Spec buttons[] = {
+    const ToolButton buttons[] = {
         {"ProjectOpen", "Open Project", QStyle::SP_DirOpenIcon, 4},
         {"ProjectSave", "Save All", QStyle::SP_DialogSaveButton, 28},
         {"FileNew", "New Unit (Ctrl-N)", QStyle::SP_FileIcon, 60},
@@ -322,7 +322,7 @@ void TForm1::BuildToolbar(QWidget* panel) {
         {"ProgRun", "Run (F9)", QStyle::SP_MediaPlay, 188},
         {"ProgDebug", "Debug (Ctrl-F10)", QStyle::SP_MediaSeekForward, 212},
     };
-    for (const Spec& s : buttons) {
+    for (const ToolButton& s : buttons) {
         QToolButton* b = SpeedButton(s.name, QString::fromLatin1(s.hint), s.icon, panel);
         b->move(s.x, 3);
     }
