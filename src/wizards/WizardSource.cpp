@@ -70,8 +70,7 @@ std::unique_ptr<TWizard> ParseWizardSource(const QByteArray& text, QString& erro
         const auto wizardName = DirectiveArgument(line, kWizardDirective);
         if (!wizardName) return fail(lineNo, QStringLiteral("text outside a snippet"));
         if (wizard) return fail(lineNo, QStringLiteral("a second @wizard"));
-        // The name comes back from the file name cut at its first '.'.
-        if (!IsValidWizardName(*wizardName) || wizardName->contains(QLatin1Char('.')))
+        if (!IsValidWizardName(*wizardName))
             return fail(lineNo, QStringLiteral("not a usable wizard name: ") + *wizardName);
         wizard = std::make_unique<TWizard>(*wizardName);
     }

@@ -13,6 +13,7 @@
 namespace {
 
 const QString kErrorCaption = QStringLiteral("Error");
+constexpr qsizetype kMaxFileNameBytes = 255;
 
 void ShowError(Dialogs& dialogs, const QString& text) {
     dialogs.MessageBox(text, kErrorCaption, MsgButtons::OkCancel);
@@ -156,14 +157,16 @@ bool TWizardList::SaveAll(const QString& wizardsDir, Dialogs& dialogs) const {
 }
 
 bool IsValidWizardName(const QString& name) {
-    const QString trimmed = name.trimmed();
-    if (trimmed.isEmpty() || trimmed == QLatin1String(".") || trimmed == QLatin1String(".."))
-        return false;
+    if (name.trimmed().isEmpty()) return false;
     for (const QChar c : name) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':')) return false;
+        if (c == QLatin1Char('.') || c == QLatin1Char('/') || c == QLatin1Char('\\') ||
+            c == QLatin1Char(':'))
+            return false;
         if (c.category() == QChar::Other_Control) return false;
     }
-    return true;
+    // A file name holds at most 255 bytes, and replacing a wizard file goes
+    // through a temporary file named "<Name>.vwz.XXXXXX" beside it.
+    return QFile::encodeName(name).size() + kWizardExtension.size() + 7 <= kMaxFileNameBytes;
 }
 
 QString WizardFilePath(const QString& wizardsDir, const QString& name) {

@@ -90,8 +90,10 @@ private:
     std::vector<std::unique_ptr<TWizard>> wizards_;
 };
 
-// A name that can be a wizard's file name: not empty after trimming, not "."
-// or "..", and without '/', '\', ':' or control characters.
+// A name that can be a wizard's file name and comes back unchanged when the
+// file is loaded again: not empty after trimming, without '.' (a file's name is
+// cut at its first dot), '/', '\', ':' or control characters, and short enough
+// for the file and the temporary file it is written through.
 bool IsValidWizardName(const QString& name);
 // "<wizardsDir><name>.vwz".
 QString WizardFilePath(const QString& wizardsDir, const QString& name);

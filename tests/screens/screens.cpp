@@ -1,10 +1,12 @@
 // Renders Velmora's windows offscreen into PNG files, for looking at the layout:
 //   velmora_screens <output-directory>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -12,6 +14,7 @@
 #include "platform/ui/QtDialogs.h"
 #include "project/ui/ProjectManager.h"
 #include "shell/TForm1.h"
+#include "wizards/ui/WizardEditor.h"
 
 namespace {
 void Save(QWidget& w, const QString& dir, const char* name) {
@@ -45,6 +48,15 @@ int main(int argc, char** argv) {
     }
     side->setCurrentIndex(2);
     Save(form, out, "main-wizards");
+    // The first wizard with its first snippet open in the editor, as a click
+    // on the wizard's button and on the snippet leaves it.
+    WizardEditor& wizards = form.Wizards();
+    if (wizards.ButtonCount() > 0) {
+        wizards.ButtonAt(0)->click();
+        auto* snippets = form.findChild<QListWidget*>(QStringLiteral("EditSnippetsBox"));
+        if (snippets->count() > 0) snippets->setCurrentRow(0);
+    }
+    Save(form, out, "main-wizards-snippet");
     side->setCurrentIndex(0);
     form.ShowMessagePanel();
     Save(form, out, "main-messages");

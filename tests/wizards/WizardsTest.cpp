@@ -232,12 +232,20 @@ TEST(WizardNames, ValidityTable) {
         {L("Macros"), true},
         {L("DOS COM"), true},
         {L(" padded "), true},
-        {L("..."), true},
         {QString(QChar(0x00C4)) + L("rger"), true},
         {QString(), false},
         {L("   "), false},
         {L("."), false},
         {L(".."), false},
+        {L("..."), false},
+        // Saved as My.Macros.vwz, it would come back as the wizard My.
+        {L("My.Macros"), false},
+        {L("Trailing."), false},
+        {QString(244, QLatin1Char('a')), true},
+        {QString(245, QLatin1Char('a')), false},
+        // Two bytes each in the file name.
+        {QString(122, QChar(0x00E9)), true},
+        {QString(123, QChar(0x00E9)), false},
         {L("a/b"), false},
         {L("a\\b"), false},
         {L("C:x"), false},
@@ -249,6 +257,17 @@ TEST(WizardNames, ValidityTable) {
     for (const auto& [name, valid] : cases) {
         EXPECT_EQ(IsValidWizardName(name), valid) << name.toStdString();
     }
+}
+
+// Every close rewrites the file, so the longest name must survive a replace,
+// which goes through a temporary file with a longer name.
+TEST_F(WizardFiles, TheLongestValidNameCanBeSavedOverItsOldFile) {
+    TWizard wizard(QString(244, QLatin1Char('a')));
+    ASSERT_TRUE(IsValidWizardName(wizard.Name()));
+    ASSERT_TRUE(wizard.SaveToFile(Dir()));
+    wizard.AddSnippet(Snippet("s", {}));
+    EXPECT_TRUE(wizard.SaveToFile(Dir()));
+    EXPECT_EQ(Read(wizard.Name() + L(".vwz")), kHeader + Int(1) + Str("s") + Int(0));
 }
 
 TEST_F(WizardFiles, DeleteAndRenameNeverLeaveTheWizardsDirectory) {

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include "platform/Dialogs.h"
@@ -17,12 +18,31 @@ namespace {
 
 const QString kNameExists = QStringLiteral("That name already exists. Please choose another.");
 
+// A memo's lines end at its last line break: "" has no lines, "a\n" one,
+// "a\n\n" two. The raw text keeps a no-break space (byte A0) as it is, where
+// the plain text would turn it into a blank.
 QStringList MemoLines(const QPlainTextEdit* memo) {
-    // A memo's lines end at its last line break: "" has no lines, "a\n" one.
-    QString text = memo->toPlainText();
+    QString text = memo->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     if (text.isEmpty()) return {};
     if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
     return text.split(QLatin1Char('\n'));
+}
+
+// A snippet name in the list; the list is narrow, so the whole name is also
+// its tool tip.
+void AddSnippetItem(QListWidget* box, const QString& name) {
+    auto* item = new QListWidgetItem(name, box);
+    item->setToolTip(name);
+}
+
+// The memo text of a snippet: every line followed by its line break, so that
+// MemoLines gives the same lines back, a last empty line included.
+QString MemoText(const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines) text += line + QLatin1Char('\n');
+    return text;
 }
 
 }  // namespace
@@ -53,6 +73,12 @@ WizardEditor::WizardEditor(const WizardEditorWidgets& widgets, UnitManager& unit
             &WizardEditor::RenameSnippetButtonClick);
     connect(w_.editSnippetsBox, &QListWidget::itemClicked, this,
             &WizardEditor::EditSnippetsBoxClick);
+    // Choosing a snippet with the arrow keys is a click too; otherwise the
+    // memo would go on showing one snippet while its edits went to another.
+    connect(w_.editSnippetsBox, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!updatingList_ && !w_.editSnippetsBox->selectedItems().isEmpty())
+            EditSnippetsBoxClick();
+    });
     connect(w_.editMemo, &QPlainTextEdit::textChanged, this, &WizardEditor::EditMemoChange);
     // Only the user's picks run the handlers; refilling a list does not.
     connect(w_.wizardSelect, &QComboBox::activated, this, &WizardEditor::WizardSelectChange);
@@ -75,7 +101,6 @@ void WizardEditor::AddButton(const QString& caption) {
     b->setText(caption);
     b->setCheckable(true);
     b->setAutoRaise(true);
-    b->setObjectName(QStringLiteral("WizardButton%1").arg(buttons_.size()));
     group_->addButton(b);
     buttons_.push_back(b);
     PlaceButtons();
@@ -85,6 +110,7 @@ void WizardEditor::AddButton(const QString& caption) {
 void WizardEditor::PlaceButtons() {
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         buttons_[i]->setGeometry(0, 24 * static_cast<int>(i), 136, 25);
+        buttons_[i]->setObjectName(QStringLiteral("WizardButton%1").arg(i));
     }
     w_.buttonsPanel->resize(136, 24 * static_cast<int>(buttons_.size()) + 1);
 }
@@ -106,7 +132,9 @@ void WizardEditor::ClearEditor() {
     w_.editMemo->clear();
     fillingMemo_ = false;
     w_.editMemo->hide();
+    updatingList_ = true;
     w_.editSnippetsBox->clear();
+    updatingList_ = false;
 }
 
 void WizardEditor::SelectWizard(int index) {
@@ -119,7 +147,7 @@ void WizardEditor::SelectWizard(int index) {
     buttons_[static_cast<std::size_t>(index)]->setChecked(true);
     const TWizard* wizard = WizardList.At(index);
     for (int i = 0; i < wizard->SnippetCount(); ++i) {
-        w_.editSnippetsBox->addItem(wizard->SnippetAt(i)->Name);
+        AddSnippetItem(w_.editSnippetsBox, wizard->SnippetAt(i)->Name);
     }
 }
 
@@ -128,9 +156,9 @@ void WizardEditor::HideWizardEditor() { w_.wizardEdit->hide(); }
 bool WizardEditor::CheckName(const QString& name) {
     if (IsValidWizardName(name)) return true;
     dialogs_.ShowMessage(
-        QStringLiteral("\"%1\" cannot be a wizard name: a wizard is kept in a file of that name, "
-                       "so the name cannot be blank, \".\" or \"..\", or contain /, \\, : or "
-                       "control characters.")
+        QStringLiteral("\"%1\" cannot be a wizard name. A wizard is kept in a file named after "
+                       "it, so its name cannot be blank or longer than a file name, and cannot "
+                       "contain a dot, /, \\, : or a control character.")
             .arg(name));
     return false;
 }
@@ -220,14 +248,14 @@ void WizardEditor::FillSnippetCombo(const QString& wizardName) {
 }
 
 void WizardEditor::InsertSnippet(const QString& wizardName, const QString& snippetName) {
-    if (units_.CurrentUnit() < 0) return;
+    TUnit* unit = units_.Current();
+    if (unit == nullptr) return;
     for (int i = 0; i < WizardList.Count(); ++i) {
         const TWizard* wizard = WizardList.At(i);
         if (wizard->Name() != wizardName) continue;
         for (int s = 0; s < wizard->SnippetCount(); ++s) {
             const TSnippet* snippet = wizard->SnippetAt(s);
-            if (snippet->Name == snippetName)
-                units_.Current()->InsertLines(QStringList(snippet->Lines));
+            if (snippet->Name == snippetName) unit->InsertLines(QStringList(snippet->Lines));
         }
     }
 }
@@ -265,7 +293,7 @@ void WizardEditor::AddSnippetButtonClick() {
                           QStringLiteral("Please enter a name for the new snippet."), QString());
     if (name.isEmpty()) return;
     if (NewSnippet(name)) {
-        w_.editSnippetsBox->addItem(name);
+        AddSnippetItem(w_.editSnippetsBox, name);
     } else {
         dialogs_.ShowMessage(kNameExists);
     }
@@ -275,9 +303,13 @@ void WizardEditor::DeleteSnippetButtonClick() {
     QListWidgetItem* item = w_.editSnippetsBox->currentItem();
     if (Current() == nullptr || item == nullptr || !item->isSelected()) return;
     DeleteSnippet(item->text());
+    // Removing the item may select its neighbour on the way; the memo keeps
+    // the deleted snippet's text and nothing stays selected.
+    updatingList_ = true;
     delete item;
     w_.editSnippetsBox->setCurrentItem(nullptr);
     w_.editSnippetsBox->clearSelection();
+    updatingList_ = false;
 }
 
 void WizardEditor::RenameSnippetButtonClick() {
@@ -289,6 +321,7 @@ void WizardEditor::RenameSnippetButtonClick() {
     if (name.isEmpty()) return;
     if (RenameSnippet(item->text(), name)) {
         item->setText(name);
+        item->setToolTip(name);
     } else {
         dialogs_.ShowMessage(kNameExists);
     }
@@ -303,7 +336,7 @@ void WizardEditor::EditSnippetsBoxClick() {
     w_.editMemo->clear();
     w_.editMemo->show();
     if (snippet != nullptr && !snippet->Lines.isEmpty()) {
-        w_.editMemo->setPlainText(snippet->Lines.join(QLatin1Char('\n')));
+        w_.editMemo->setPlainText(MemoText(snippet->Lines));
     }
     fillingMemo_ = false;
 }

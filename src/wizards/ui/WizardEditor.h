@@ -91,4 +91,5 @@ private:
     QButtonGroup* group_;
     std::vector<QAbstractButton*> buttons_;
     bool fillingMemo_ = false;
+    bool updatingList_ = false;
 };
