@@ -5,12 +5,11 @@
 #include "platform/System.h"
 #include "project/ProjectFile.h"
 #include "store/RecordFile.h"
+#include "units/UnitDialogs.h"
 #include "units/ui/TUnit.h"
 #include "units/ui/UnitManager.h"
 
 namespace {
-
-const QString kAssemblyFilter = QStringLiteral("Assembly Files (*.asm)|*.asm|All Files (*.*)|*.*");
 
 FileDialogState ProjectSaveDialog(const QString& fileName) {
     return {kProjectFilter, QStringLiteral("Projects"), QStringLiteral("vpj"), fileName};
@@ -18,10 +17,6 @@ FileDialogState ProjectSaveDialog(const QString& fileName) {
 
 FileDialogState ProjectOpenDialog() {
     return {kProjectFilter, QStringLiteral("Projects"), QString(), QString()};
-}
-
-FileDialogState AssemblySave(const QString& fileName) {
-    return {kAssemblyFilter, QStringLiteral("Projects"), QStringLiteral("asm"), fileName};
 }
 
 QString Error() { return QStringLiteral("Error"); }
